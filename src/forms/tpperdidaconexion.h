@@ -1,0 +1,13 @@
+#pragma once
+
+#include "forms/tpform.h"
+
+namespace tessera {
+
+class TPPerdidaConexion : public TPForm {
+    Q_OBJECT
+public:
+    TPPerdidaConexion(TesseraApp& app, QWidget* parent);
+};
+
+} // namespace tessera

@@ -1,0 +1,202 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QWidget;
+
+namespace tessera {
+
+class Context;
+class TesseraApp;
+
+// The main window: menus and bars, the library side bar, the desk with the
+// closed or open book, the status bar, the suggestion line and the clock.
+class TPPrincipal : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TPPrincipal(TesseraApp& app);
+    ~TPPrincipal() override;
+
+    // Builds the run-time controls: the parameter grid, the topic rows and the character panel.
+    void FormCreate();
+    // Each time the main window becomes the active window.
+    void FormActivate();
+    // The shutdown question; true when the close may go ahead.
+    bool FormCloseQuery();
+    // The shutdown itself.
+    void FormClose();
+    // The 500 ms timer.
+    void TimerTimer();
+    void Submenu_SalirClick();
+    // Texts that depend on the language table.
+    void applyLanguage();
+    // "Tessera 5 (" + mode + ")" and its multi-user form.
+    void applyTitle();
+    // Start-up helpers: the multi-user toolbar lock, the suggestion area and
+    // the interface preferences.
+    void disableBarsUntilLogin();
+    void layoutSuggestionArea();
+    void refreshSuggestionLine();
+    void applyInterfacePreferences();
+
+    // Status bar.
+    void setActionText(const QString& text);
+    void setProgress(int percent);
+    void setProgressVisible(bool visible);
+
+    // Row actions of the timer whose subsystems come later.
+    void showChronometerTime();
+    void relayout();
+    void heartbeat();
+    void showNews();
+    void adminPresenceRefresh();
+    void accountCheck();
+    void showTipAfterLogin();
+    void relayoutEditor();
+    void applyViewSettings();
+    // How many times the timer has shown the news.
+    int newsShown() const { return newsShown_; }
+
+    // Menus and bars.
+    QMenu* Menu_Archivo = nullptr;
+    QMenu* Menu_Usuario = nullptr;
+    QMenu* Menu_Edicion = nullptr;
+    QAction* Submenu_Salir = nullptr;
+    QAction* Submenu_Logout = nullptr;
+    QAction* Submenu_Ayuda_Tip = nullptr;
+    QAction* Submenu_Ayuda_Contenido = nullptr;
+    QAction* Submenu_Ayuda_AcercaDe = nullptr;
+    QAction* Menu_Edicion_Copiar = nullptr;
+    QAction* Menu_Edicion_Cortar = nullptr;
+    QAction* Menu_Edicion_Insertar = nullptr;
+    QAction* Menu_Edicion_Pegar = nullptr;
+    QAction* Menu_Edicion_Multiple = nullptr;
+    QAction* Menu_Edicion_Salvar = nullptr;
+
+    QToolBar* Barra_Menu = nullptr;
+    QToolBar* Barra_Tools = nullptr;
+    QToolBar* Barra_Interfaz = nullptr;
+    QToolBar* Barra_Libreria = nullptr;
+    QToolBar* Barra_Edicion = nullptr;
+    QToolBar* Barra_Sugerencias = nullptr;
+    QToolBar* Barra_Reloj = nullptr;
+    QToolBar* Barra_Caracteres = nullptr;
+
+    QAction* Barra_Tools_AnclarPaneles = nullptr;
+    QAction* Barra_Tools_Opciones = nullptr;
+    QAction* Barra_Tools_Idioma = nullptr;
+    QAction* Barra_Tools_Parametros = nullptr;
+    QAction* Barra_Tools_LibPublica = nullptr;
+    QAction* Barra_Tools_Veltraxis = nullptr;
+    QAction* Barra_Tools_Soporte = nullptr;
+    QAction* Barra_Tools_Foro = nullptr;
+    QAction* Barra_Tools_FAQ = nullptr;
+    QAction* Barra_Tools_Ayuda = nullptr;
+    QAction* Barra_Tools_Logout = nullptr;
+    QAction* Barra_Tools_Admin = nullptr;
+    QAction* Barra_Tools_Salir = nullptr;
+
+    // Editing commands that need an open record.
+    QAction* Popup_CargarImagen = nullptr;
+    QAction* ME_Btn_Insertar = nullptr;
+    QAction* ME_Btn_Cortar = nullptr;
+    QAction* ME_Btn_Copiar = nullptr;
+    QAction* ME_Btn_Pegar = nullptr;
+    QAction* ME_Btn_Salvar = nullptr;
+    QPushButton* ME_Btn_Salvar_Main = nullptr;
+    QPushButton* ME_Btn_Expandir = nullptr;
+    QPushButton* ME_Cargar_Imagen = nullptr;
+    QPushButton* ME_Borrar_imagen = nullptr;
+
+    // Library side bar and desk.
+    QWidget* Libreria = nullptr;
+    QWidget* Escritorio = nullptr;
+    QWidget* Portada_Libro = nullptr;
+    QTabWidget* Pagina_Izquierda = nullptr;
+    QTabWidget* Pagina_Derecha = nullptr;
+
+    // Open-book page contents built at run time.
+    QWidget* Panel_Parametros = nullptr;
+    QWidget* Panel_Temas = nullptr;
+    QWidget* Panel_Caracteres = nullptr;
+    QWidget* Panel_Opciones = nullptr;
+    std::vector<std::vector<QLabel*>> parameterCells; // [row 0..13][cell 0..28]
+    struct TopicRow {
+        QLabel* name = nullptr;
+        QCheckBox* check = nullptr;
+        QLabel* level = nullptr;
+        QProgressBar* bar = nullptr;
+        QLabel* score = nullptr;
+        std::array<QLabel*, 3> counts{};
+    };
+    std::vector<TopicRow> topicRows;             // 22 rows
+    std::vector<QToolButton*> characterButtons;  // codes 32..255
+
+    // Statistics and chronometer.
+    QTableWidget* GridG = nullptr;
+    QWidget* MarcoGrafico = nullptr;
+    QWidget* Panel_Fechas = nullptr;
+    QWidget* Panel_NRegistros = nullptr;
+    QPushButton* Btn_Crono_Empezar = nullptr;
+    QPushButton* Btn_Crono_Pausa = nullptr;
+    QPushButton* Btn_Crono_Reiniciar = nullptr;
+
+    // Suggestion line and clock.
+    QWidget* TC_Sugerencias = nullptr;
+    QLabel* Fondo_TC_Sugerencias = nullptr;
+    QLabel* Fondo_Reloj = nullptr;
+    QLabel* L_Sugerencia = nullptr;
+    std::array<QLabel*, 11> Im{};
+    QLabel* Btn_Siguiente = nullptr;
+    QLabel* L_Titulo1 = nullptr;
+    QLabel* L_Titulo2 = nullptr;
+
+    // Status bar.
+    QLabel* Panel_Estanteria = nullptr;
+    QLabel* Panel_Libro = nullptr;
+    QLabel* Panel_Accion = nullptr;
+    QProgressBar* Panel_BarraProgreso = nullptr;
+    QLabel* Panel_Novedades = nullptr;
+    QLabel* Panel_Version = nullptr;
+
+    QTimer* Timer = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    void buildBars();
+    void buildDesk();
+    void buildStatusBar();
+    void buildSuggestionLine();
+    void createParameterGrid();
+    void createTopicRows();
+    void createCharacterPanel();
+
+    Context& ctx();
+    TesseraApp& app_;
+    bool closeAllowed_ = false;
+    bool leftToOutside_ = false;
+    int newsShown_ = 0;
+    void resetStatisticsGrid();
+};
+
+} // namespace tessera
