@@ -34,8 +34,8 @@ def escape(text):
 def main():
     rows = catalogue()
     for name, column, provisional in LANGUAGES:
-        lines = ["{ Tessera interface texts. One entry per line, in order; text in braces is a comment;",
-                 "  a final @ keeps trailing blanks. Generated from scripts/language/catalogue.tsv. }"]
+        lines = ["{ Tessera interface texts. One entry per line, in order; text in braces is a comment. }",
+                 "{ A final @ keeps trailing blanks. Generated from scripts/language/catalogue.tsv. }"]
         for n in range(1, ENTRIES + 1):
             row = rows.get(n)
             if row:

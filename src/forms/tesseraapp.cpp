@@ -69,6 +69,10 @@ TesseraApp::~TesseraApp() {
     delete ayuda_;
 }
 
+TPPresentacion* TesseraApp::presentacion() {
+    return presentacion_.data();
+}
+
 const QStringList& TesseraApp::workingFiles() {
     static const QStringList files = {
         QStringLiteral("cover.jpg"),    QStringLiteral("database2.db"), QStringLiteral("database2.mb"),
@@ -252,8 +256,9 @@ void TesseraApp::showSplash() {
 void TesseraApp::closeSplash() {
     if (presentacion_) {
         presentacion_->hide();
-        presentacion_->deleteLater();
-        presentacion_ = nullptr;
+        // The window system hears of the hidden window before the window goes away.
+        processEvents();
+        delete presentacion_.data();
     }
     ctx_.settings.startingUp = false;
     ctx_.settings.splashVisible = false;

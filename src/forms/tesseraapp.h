@@ -79,7 +79,7 @@ public:
     TPEditor& editor() { return *editor_; }
     TPAdmin& admin() { return *admin_; }
     TPAyuda& ayuda() { return *ayuda_; }
-    TPPresentacion* presentacion() { return presentacion_.data(); }
+    TPPresentacion* presentacion();
     // Every window created at start, in creation order (the main window first).
     const QList<QWidget*>& forms() const { return forms_; }
 

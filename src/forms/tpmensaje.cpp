@@ -101,9 +101,10 @@ int TPMensaje::showMessage(const QString& text, MessageKind kind) {
     answer_ = &result;
     setWindowModality(Qt::ApplicationModal);
     show();
-    raise();
     activateWindow();
-    loop.exec(QEventLoop::DialogExec);
+    // Showing the box logs its activation, which lets messages run: an answer
+    // may already have come, and then there is nothing to wait for.
+    if (loop_ == &loop) loop.exec(QEventLoop::DialogExec);
     return result;
 }
 

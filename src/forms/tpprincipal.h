@@ -8,7 +8,9 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QFrame;
+class QLCDNumber;
 class QMenu;
 class QProgressBar;
 class QPushButton;
@@ -58,6 +60,10 @@ public:
     void setActionText(const QString& text);
     void setProgress(int percent);
     void setProgressVisible(bool visible);
+    // Pane widths for a client width: shelf, book, action, progress, news; version 126.
+    void layoutStatusPanes(int clientWidth);
+    // Places the cover and the two page controls inside a desk of this size.
+    void layoutDesk(int deskWidth, int deskHeight);
 
     // Row actions of the timer whose subsystems come later.
     void showChronometerTime();
@@ -87,6 +93,10 @@ public:
     QAction* Menu_Edicion_Pegar = nullptr;
     QAction* Menu_Edicion_Multiple = nullptr;
     QAction* Menu_Edicion_Salvar = nullptr;
+    std::array<QAction*, 10> shelfMenuItems{}; // Submenu_Est_01..10, hidden until named
+    std::array<QAction*, 50> bookMenuItems{};  // Submenu_Lib_001..050, hidden until named
+    QComboBox* Barra_Lib_Est_Activa = nullptr;
+    QComboBox* Barra_Lib_Libro_Activo = nullptr;
 
     QToolBar* Barra_Menu = nullptr;
     QToolBar* Barra_Tools = nullptr;
@@ -127,6 +137,7 @@ public:
     QWidget* Libreria = nullptr;
     QWidget* Escritorio = nullptr;
     QWidget* Portada_Libro = nullptr;
+    QLabel* Portada_Libro_Imagen = nullptr;
     QTabWidget* Pagina_Izquierda = nullptr;
     QTabWidget* Pagina_Derecha = nullptr;
 
@@ -152,6 +163,8 @@ public:
     QWidget* MarcoGrafico = nullptr;
     QWidget* Panel_Fechas = nullptr;
     QWidget* Panel_NRegistros = nullptr;
+    QWidget* TC_Reloj = nullptr;
+    QLCDNumber* Reloj_Digital = nullptr;
     QPushButton* Btn_Crono_Empezar = nullptr;
     QPushButton* Btn_Crono_Pausa = nullptr;
     QPushButton* Btn_Crono_Reiniciar = nullptr;
@@ -173,6 +186,7 @@ public:
     QProgressBar* Panel_BarraProgreso = nullptr;
     QLabel* Panel_Novedades = nullptr;
     QLabel* Panel_Version = nullptr;
+    QWidget* Panel_Progreso = nullptr; // the pane that holds Panel_BarraProgreso
 
     QTimer* Timer = nullptr;
 
@@ -190,6 +204,15 @@ private:
     void createParameterGrid();
     void createTopicRows();
     void createCharacterPanel();
+    void buildLibraryBar();
+    QWidget* buildClock();
+    QWidget* buildLibrary();
+    void buildCover();
+    void buildPageContents();
+    void buildStatisticsPage();
+    void buildEditorPage();
+    // Page 1..8 of the left page control, where the open book's panels live.
+    QWidget* page(int number) const;
 
     Context& ctx();
     TesseraApp& app_;

@@ -1,4 +1,236 @@
+#include "forms/tesseraapp.h"
+#include "forms/tpconfiguracion.h"
+#include "forms/tpmensaje.h"
+#include "forms/tpprincipal.h"
+#include "support/gui.h"
+#include "support/tempapp.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QUuid>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+using namespace tessera;
+using namespace tessera::test;
+
+namespace {
+const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
+
+// An installed application directory with its own instance key.
+struct Installation {
+    Installation() {
+        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"), QStringLiteral("txt_por.txt"),
+                       QStringLiteral("HELP_ESP_001.HLP"), QStringLiteral("HELP_ENG_001.HLP"),
+                       QStringLiteral("HELP_POR_001.HLP")});
+        files.write(QStringLiteral("net.dat"), SingleUserNetDat);
+    }
+    std::unique_ptr<TesseraApp> start() {
+        auto app = std::make_unique<TesseraApp>(files.dir.path(), key, 0.0);
+        started = app->startUp();
+        return app;
+    }
+    QStringList log() const { return files.logLines(); }
+
+    TempApp files;
+    QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bool started = false;
+};
+
+void clickOnMessage(const char* button) {
+    whenShown<TPMensaje>([button](TPMensaje* box) {
+        box->findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+}
+
+QMap<QString, QByteArray> snapshot(const TempApp& files, const QStringList& except) {
+    QMap<QString, QByteArray> result;
+    for (const QString& name : QDir(files.dir.path()).entryList(QDir::Files))
+        if (!except.contains(name)) result[name] = files.read(name);
+    return result;
+}
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void singleUserStartAndShutdown();
+    void secondInstanceLeavesAtOnce();
+    void answeringNoChangesNothing();
+    void missingNetDatShowsTheWizardAndClosingItEnds();
+    void timerShowsNewsAtTickTwentyOnly();
+    void languageFileErrors();
+    void unwritableLogDoesNotStopTheProgram();
+};
+
+void TestStartup::singleUserStartAndShutdown() {
+    Installation inst;
+    auto app = inst.start();
+    QVERIFY(inst.started);
+    QString missing;
+    QVERIFY2(inOrder(inst.log(),
+                     {"MIN app_start", "MIN conf_ok", "MIN ini_var", "MIN rd ndat", "MIN rd ndat ok: (1?[0-9])",
+                      "MIN rd lngf", "MIN app_act", "MIN app_act mono", "MIN app_act rd lib", "MIN main sh",
+                      "ACT MAIN", "ACT AssignFiles", "ACT enabled=off", "ACT enabled ok", "ACT see act",
+                      "ACT MAIN OK", "MIN conf net", "MIN cnet end", "MIN sing_user [0-9]", "MIN sht",
+                      "MIN sc hf", "MIN rd hf", "MIN timer on", "MIN rf per=0"},
+                     &missing),
+             qPrintable(missing));
+    QVERIFY(!inst.log().contains(QStringLiteral("MIN first_exe")));
+
+    TPPrincipal& main = app->principal();
+    QVERIFY(main.isVisible());
+    QVERIFY(main.Timer->isActive());
+    QCOMPARE(main.Timer->interval(), 500);
+    QCOMPARE(main.windowTitle(), QStringLiteral("Tessera 5 (modo básico)"));
+    QCOMPARE(main.Panel_Version->text(), QStringLiteral("Tessera 5.1"));
+    QVERIFY(!main.Barra_Tools_Logout->isVisible());
+    QVERIFY(main.Submenu_Salir->isVisible());
+    QVERIFY(!main.Menu_Usuario->menuAction()->isVisible());
+    QCOMPARE(app->ctx().settings.eventsEnabled, quint8(1));
+    QCOMPARE(app->ctx().settings.adminRefreshPeriod, 0);
+    QCOMPARE(inst.files.read(QStringLiteral("help.hlp")), inst.files.read(QStringLiteral("HELP_ESP_001.HLP")));
+    QVERIFY(app->presentacion() == nullptr);
+
+    for (const QString& name : TesseraApp::workingFiles()) inst.files.write(name, "work");
+    clickOnMessage("Btn_Si");
+    main.Barra_Tools_Salir->trigger();
+    QVERIFY(!main.isVisible());
+    app->finish();
+
+    const QStringList log = inst.log();
+    QVERIFY(inOrder(log, {"MIN timer on", "ACT MSS", "DES MSS", "DES MAIN", "MIN app_end"}));
+    QCOMPARE(log.last(), QStringLiteral("MIN app_end"));
+    for (const QString& name : TesseraApp::workingFiles()) QVERIFY2(!QFile::exists(inst.files.path(name)), qPrintable(name));
+    QCOMPARE(inst.files.read(QStringLiteral("net.dat")), SingleUserNetDat);
+    QVERIFY(app->ctx().settings.terminateRequested);
+}
+
+void TestStartup::secondInstanceLeavesAtOnce() {
+    Installation inst;
+    auto app = inst.start();
+    QVERIFY(inst.started);
+    const auto before = snapshot(inst.files, {QStringLiteral("log.txt")});
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TESSERA_INSTANCE"), inst.key);
+    env.insert(QStringLiteral("TESSERA_APPDIR"), inst.files.dir.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(TESSERA_PROGRAM), {});
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+
+    QCOMPARE(inst.log(), QStringList{QStringLiteral("MIN app_start")});
+    QCOMPARE(snapshot(inst.files, {QStringLiteral("log.txt")}), before);
+    // The running copy's next line brings its own log back.
+    app->ctx().log(QStringLiteral("MIN still here"));
+    QVERIFY(inOrder(inst.log(), {"MIN app_start", "MIN conf_ok", "MIN timer on", "MIN still here"}));
+}
+
+void TestStartup::answeringNoChangesNothing() {
+    Installation inst;
+    auto app = inst.start();
+    for (const QString& name : TesseraApp::workingFiles()) inst.files.write(name, "work");
+    const auto before = snapshot(inst.files, {QStringLiteral("log.txt")});
+    const int lines = inst.log().size();
+
+    clickOnMessage("Btn_No");
+    app->principal().Submenu_Salir->trigger();
+    QVERIFY(app->principal().isVisible());
+    QVERIFY(app->principal().Timer->isActive());
+    QVERIFY(!app->ctx().settings.terminateRequested);
+    QCOMPARE(snapshot(inst.files, {QStringLiteral("log.txt")}), before);
+    QCOMPARE(inst.log().mid(lines), (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
+
+    // While events are disabled the close button does not even ask.
+    app->ctx().settings.eventsEnabled = 0;
+    app->principal().close();
+    QVERIFY(app->principal().isVisible());
+    QCOMPARE(inst.log().size(), lines + 2);
+}
+
+void TestStartup::missingNetDatShowsTheWizardAndClosingItEnds() {
+    Installation inst;
+    QFile::remove(inst.files.path(QStringLiteral("net.dat")));
+    auto shown = whenShown<TPConfiguracion>([](TPConfiguracion* wizard) {
+        QVERIFY(!wizard->Btn_OK->isEnabled());
+        wizard->close();
+    });
+    auto app = inst.start();
+    QVERIFY(*shown);
+    QVERIFY(!inst.started);
+    app->finish();
+    QCOMPARE(inst.log(), (QStringList{QStringLiteral("MIN app_start"), QStringLiteral("MIN first_exe"),
+                                      QStringLiteral("ACT CONFIG"), QStringLiteral("DES CONFIG"),
+                                      QStringLiteral("MIN conf end"), QStringLiteral("MIN app_end")}));
+    QVERIFY(!QFile::exists(inst.files.path(QStringLiteral("net.dat"))));
+    QVERIFY(app->ctx().settings.terminateRequested);
+}
+
+void TestStartup::timerShowsNewsAtTickTwentyOnly() {
+    Installation inst;
+    auto app = inst.start();
+    TPPrincipal& main = app->principal();
+    main.Timer->stop();
+    for (int tick = 1; tick <= 19; ++tick) main.TimerTimer();
+    QCOMPARE(main.newsShown(), 0);
+    main.TimerTimer();
+    QCOMPARE(main.newsShown(), 1);
+    for (int tick = 21; tick <= 60; ++tick) main.TimerTimer();
+    QCOMPARE(main.newsShown(), 1);
+    QCOMPARE(app->ctx().settings.tickCounter, 60);
+
+    // Nothing runs, and no tick is counted, once a fatal error has stopped the program.
+    app->ctx().settings.fatalError = true;
+    main.TimerTimer();
+    QCOMPARE(app->ctx().settings.tickCounter, 60);
+}
+
+void TestStartup::languageFileErrors() {
+    {
+        Installation inst;
+        QByteArray bad = inst.files.read(QStringLiteral("txt_esp.txt"));
+        bad.replace(">>>end<<<", ">>>end<<< ");
+        inst.files.write(QStringLiteral("txt_esp.txt"), bad);
+        QString shownText;
+        whenShown<TPMensaje>([&](TPMensaje* box) {
+            shownText = box->L_Mensaje->text();
+            box->Btn_OK->click();
+        });
+        auto app = inst.start();
+        QVERIFY(inst.started);
+        QCOMPARE(shownText, QStringLiteral("\n\nError en el fichero de idioma"));
+        QVERIFY(app->principal().isVisible());
+        QCOMPARE(app->ctx().entry(57), QStringLiteral("¿Quieres salir de Tessera?"));
+    }
+    {
+        Installation inst;
+        QFile::remove(inst.files.path(QStringLiteral("txt_esp.txt")));
+        clickOnMessage("Btn_OK");
+        auto app = inst.start();
+        QVERIFY(!inst.started);
+        QVERIFY(app->ctx().settings.fatalError);
+        QCOMPARE(app->ctx().settings.errorNumber, 53);
+        QVERIFY(inOrder(inst.log(), {"MIN rd lngf", "ERR 53"}));
+        QVERIFY(!inst.log().contains(QStringLiteral("MIN app_act")));
+    }
+}
+
+void TestStartup::unwritableLogDoesNotStopTheProgram() {
+    // A folder where log.txt should be makes every log write fail, even for root.
+    Installation inst;
+    QVERIFY(QDir(inst.files.dir.path()).mkdir(QStringLiteral("log.txt")));
+    auto app = inst.start();
+    QVERIFY(inst.started);
+    QVERIFY(app->principal().isVisible());
+    QCOMPARE(app->ctx().eventLog().lines().first(), QStringLiteral("MIN app_start"));
+    QVERIFY(app->ctx().eventLog().lines().contains(QStringLiteral("MIN rf per=0")));
+}
+
+QTEST_MAIN(TestStartup)
 #include "test_startup.moc"

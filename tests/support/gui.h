@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace tessera::test {
+
+// Acts on the first visible top-level window of type W as soon as one shows
+// (modal windows block the test's own code, so the action runs from a timer).
+// Returns a flag that tells whether it ran.
+template <typename W>
+std::shared_ptr<bool> whenShown(std::function<void(W*)> action, int timeoutMs = 10000) {
+    auto done = std::make_shared<bool>(false);
+    auto* timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [=] {
+        *waited += 5;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<W*>(w);
+            if (window && window->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                *done = true;
+                action(window);
+                return;
+            }
+        }
+        if (*waited > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(5);
+    return done;
+}
+
+// True when the lines hold, in this order, lines matching each pattern
+// (anchored regular expressions); other lines may come between them.
+inline bool inOrder(const QStringList& lines, const QStringList& patterns, QString* missing = nullptr) {
+    int at = 0;
+    for (const QString& pattern : patterns) {
+        const QRegularExpression re(QRegularExpression::anchoredPattern(pattern));
+        while (at < lines.size() && !re.match(lines[at]).hasMatch()) ++at;
+        if (at == lines.size()) {
+            if (missing) *missing = pattern;
+            return false;
+        }
+        ++at;
+    }
+    return true;
+}
+
+} // namespace tessera::test
