@@ -17,6 +17,7 @@ QLabel* pane(QWidget* parent, const char* name, QRect geometry) {
     label->setGeometry(geometry);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setIndent(6);
+    label->setStyleSheet(QStringLiteral("color: rgb(215, 225, 240);"));
     return label;
 }
 } // namespace

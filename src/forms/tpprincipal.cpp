@@ -51,7 +51,6 @@ const QColor Brown{146, 98, 56};
 const QColor Slate{88, 100, 118};
 const QColor Steel{150, 158, 170};
 const QColor Paper{255, 252, 242};
-const QColor Purple{128, 92, 190};
 
 QPen outline(const QColor& fill, qreal width = 1.0) {
     return QPen(fill.darker(170), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -1392,6 +1391,43 @@ QLabel* makeCell(QWidget* parent, int row, int cell) {
     return label;
 }
 
+QLCDNumber* makeClockDisplay(QWidget* parent) {
+    auto* display = new QLCDNumber(8, parent);
+    display->setObjectName(QStringLiteral("Reloj_Digital"));
+    display->setGeometry(8, 9, 108, 32);
+    display->setSegmentStyle(QLCDNumber::Flat);
+    display->setFrameStyle(QFrame::NoFrame);
+    display->display(QStringLiteral("00:00:00"));
+    QPalette palette = display->palette();
+    palette.setColor(QPalette::WindowText, QColor(150, 240, 170));
+    display->setPalette(palette);
+    // Inside a tool bar the inherited role would be the button text.
+    display->setForegroundRole(QPalette::WindowText);
+    auto* colours = new QAction(QStringLiteral("Cambiar colores"), display);
+    colours->setObjectName(QStringLiteral("RelojCambiarColores"));
+    display->addAction(colours);
+    display->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return display;
+}
+
+QPushButton* makeClockButton(QWidget* parent, const char* name, const char* tip, IconPainter icon,
+                             int left) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(QString::fromUtf8(tip));
+    button->setIcon(makeIcon(icon));
+    button->setIconSize(QSize(20, 20));
+    button->setGeometry(left, 13, 24, 24);
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(QStringLiteral(
+        "QPushButton { border: none; background: transparent; }"
+        "QPushButton:hover { background: rgba(255,255,255,40); border-radius: 4px; }"));
+    return button;
+}
+
+constexpr int VersionPaneWidth = 126;
+
 // Status pane widths for a client width.
 struct PaneWidths {
     int shelf, book, action, progress, news;
@@ -1402,7 +1438,8 @@ PaneWidths paneWidths(int clientWidth) {
     const int x = (clientWidth - 636) / 5;
     PaneWidths w{std::min(x + 100, 172), std::min(x + 100, 172), x + 130, x + 150,
                  x < 35 ? x + 30 : 64};
-    const int surplus = clientWidth - (w.shelf + w.book + w.action + w.progress + w.news + 126);
+    const int surplus =
+        clientWidth - (w.shelf + w.book + w.action + w.progress + w.news + VersionPaneWidth);
     if (surplus > 0) {
         w.action += surplus / 2;
         w.progress += surplus / 2;
@@ -1410,7 +1447,6 @@ PaneWidths paneWidths(int clientWidth) {
     return w;
 }
 
-constexpr int VersionPaneWidth = 126;
 constexpr int DefaultDeskWidth = 820;
 constexpr int DefaultDeskHeight = 585;
 
@@ -1442,7 +1478,6 @@ void TPPrincipal::buildWindow() {
     setWindowIcon(makeIcon(paintTessera));
     setMinimumSize(770, 578);
     resize(1060, 820);
-    setDockOptions(QMainWindow::AnimatedDocks);
 }
 
 void TPPrincipal::buildMenus() {
@@ -1524,47 +1559,17 @@ QWidget* TPPrincipal::buildClock() {
     TC_Reloj = new QWidget;
     TC_Reloj->setObjectName(QStringLiteral("TC_Reloj"));
     TC_Reloj->setFixedSize(176, 50);
-
     Fondo_Reloj = new QLabel(TC_Reloj);
     Fondo_Reloj->setObjectName(QStringLiteral("Fondo_Reloj"));
     Fondo_Reloj->setGeometry(0, 0, 176, 50);
     Fondo_Reloj->setPixmap(
         barBackground(QSize(176, 50), QColor(70, 82, 98), QColor(32, 38, 46), QColor(24, 28, 34)));
-
-    Reloj_Digital = new QLCDNumber(8, TC_Reloj);
-    Reloj_Digital->setObjectName(QStringLiteral("Reloj_Digital"));
-    Reloj_Digital->setGeometry(8, 9, 108, 32);
-    Reloj_Digital->setSegmentStyle(QLCDNumber::Flat);
-    Reloj_Digital->setFrameStyle(QFrame::NoFrame);
-    Reloj_Digital->display(QStringLiteral("00:00:00"));
-    QPalette lcd = Reloj_Digital->palette();
-    lcd.setColor(QPalette::WindowText, QColor(150, 240, 170));
-    Reloj_Digital->setPalette(lcd);
-    // Inside a tool bar the inherited role would be the button text.
-    Reloj_Digital->setForegroundRole(QPalette::WindowText);
-    auto* colours = new QAction(QStringLiteral("Cambiar colores"), Reloj_Digital);
-    colours->setObjectName(QStringLiteral("RelojCambiarColores"));
-    Reloj_Digital->addAction(colours);
-    Reloj_Digital->setContextMenuPolicy(Qt::ActionsContextMenu);
-
-    const auto button = [this](const char* name, const char* tip, IconPainter icon, int left) {
-        auto* b = new QPushButton(TC_Reloj);
-        b->setObjectName(QLatin1String(name));
-        b->setToolTip(QString::fromUtf8(tip));
-        b->setIcon(makeIcon(icon));
-        b->setIconSize(QSize(20, 20));
-        b->setGeometry(left, 13, 24, 24);
-        b->setFlat(true);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setStyleSheet(QStringLiteral(
-            "QPushButton { border: none; background: transparent; }"
-            "QPushButton:hover { background: rgba(255,255,255,40); border-radius: 4px; }"));
-        return b;
-    };
-    Btn_Crono_Empezar = button("Btn_Crono_Empezar", "Empezar", paintPlay, 120);
-    Btn_Crono_Pausa = button("Btn_Crono_Pausa", "Pausa", paintPause, 120);
+    Reloj_Digital = makeClockDisplay(TC_Reloj);
+    Btn_Crono_Empezar = makeClockButton(TC_Reloj, "Btn_Crono_Empezar", "Empezar", paintPlay, 120);
+    Btn_Crono_Pausa = makeClockButton(TC_Reloj, "Btn_Crono_Pausa", "Pausa", paintPause, 120);
     Btn_Crono_Pausa->hide();
-    Btn_Crono_Reiniciar = button("Btn_Crono_Reiniciar", "Reiniciar", paintReset, 146);
+    Btn_Crono_Reiniciar =
+        makeClockButton(TC_Reloj, "Btn_Crono_Reiniciar", "Reiniciar", paintReset, 146);
     return TC_Reloj;
 }
 
@@ -1627,14 +1632,20 @@ void TPPrincipal::buildDesk() {
     for (QTabWidget* pages : {Pagina_Izquierda, Pagina_Derecha})
         pages->setStyleSheet(QLatin1String(PageStyle));
     desk->watch({Portada_Libro, Pagina_Izquierda, Pagina_Derecha});
+    auto* colour = new QAction(makeIcon(paintPalette), QStringLiteral("Color de fondo..."), desk);
+    colour->setObjectName(QStringLiteral("Popup_ColorDeFondo"));
+    desk->addAction(colour);
+    desk->setContextMenuPolicy(Qt::ActionsContextMenu);
     buildPageContents();
 
-    for (QLabel** title : {&L_Titulo1, &L_Titulo2}) {
-        *title = new QLabel(Escritorio);
-        (*title)->hide();
-    }
-    L_Titulo1->setObjectName(QStringLiteral("L_Titulo1"));
-    L_Titulo2->setObjectName(QStringLiteral("L_Titulo2"));
+    const auto hiddenTitle = [this](const char* name) {
+        auto* title = new QLabel(Escritorio);
+        title->setObjectName(QLatin1String(name));
+        title->hide();
+        return title;
+    };
+    L_Titulo1 = hiddenTitle("L_Titulo1");
+    L_Titulo2 = hiddenTitle("L_Titulo2");
     setCentralWidget(central);
 }
 
@@ -1862,7 +1873,8 @@ void TPPrincipal::createCharacterPanel() {
     characterButtons.clear();
     for (int code = 32; code <= 255; ++code) {
         auto* button = new QToolButton(Panel_Caracteres);
-        button->setText(fromCp1252(QByteArray(1, char(code))));
+        // A lone "&" would be taken for a mnemonic marker.
+        button->setText(fromCp1252(QByteArray(1, char(code))).replace(u'&', QStringLiteral("&&")));
         button->setGeometry((code % 32) * 16 + 2, ((code - 32) / 32) * 16 + 2, 16, 16);
         button->setFont(font);
         button->setAutoRaise(true);

@@ -218,6 +218,8 @@ private:
     TesseraApp& app_;
     bool closeAllowed_ = false;
     bool leftToOutside_ = false;
+    bool shownOnce_ = false;
+    bool activatedByShow_ = false;
     int newsShown_ = 0;
     void resetStatisticsGrid();
 };

@@ -25,12 +25,28 @@ Context& TPPrincipal::ctx() {
 }
 
 bool TPPrincipal::event(QEvent* e) {
-    // The form is activated at its first showing and whenever one of our own
-    // windows closes back to it; coming back from another program is not an activation.
-    if (e->type() == QEvent::WindowDeactivate) leftToOutside_ = QApplication::activeWindow() == nullptr;
-    if (e->type() == QEvent::WindowActivate) {
-        if (!leftToOutside_) FormActivate();
+    // The form is activated at its first showing (whether or not a window
+    // manager hands it the focus) and whenever one of our own windows closes
+    // back to it; coming back from another program is not an activation.
+    switch (e->type()) {
+    case QEvent::Show:
+        if (!shownOnce_) {
+            shownOnce_ = true;
+            activatedByShow_ = true;
+            FormActivate();
+        }
+        break;
+    case QEvent::WindowDeactivate:
+        leftToOutside_ = QApplication::activeWindow() == nullptr;
+        activatedByShow_ = false;
+        break;
+    case QEvent::WindowActivate:
+        if (!activatedByShow_ && !leftToOutside_) FormActivate();
+        activatedByShow_ = false;
         leftToOutside_ = false;
+        break;
+    default:
+        break;
     }
     return QMainWindow::event(e);
 }

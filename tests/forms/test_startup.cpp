@@ -145,13 +145,15 @@ void TestStartup::answeringNoChangesNothing() {
     QVERIFY(app->principal().Timer->isActive());
     QVERIFY(!app->ctx().settings.terminateRequested);
     QCOMPARE(snapshot(inst.files, {QStringLiteral("log.txt")}), before);
-    QCOMPARE(inst.log().mid(lines), (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
+    // Only the question came and went (the main window may log its activation again).
+    QCOMPARE(inst.log().mid(lines, 2), (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
+    QVERIFY(!inst.log().mid(lines).contains(QStringLiteral("DES MAIN")));
 
     // While events are disabled the close button does not even ask.
     app->ctx().settings.eventsEnabled = 0;
     app->principal().close();
     QVERIFY(app->principal().isVisible());
-    QCOMPARE(inst.log().size(), lines + 2);
+    QVERIFY(!inst.log().mid(lines + 2).contains(QStringLiteral("ACT MSS")));
 }
 
 void TestStartup::missingNetDatShowsTheWizardAndClosingItEnds() {
