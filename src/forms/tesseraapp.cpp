@@ -55,7 +55,8 @@
 namespace tessera {
 
 namespace {
-const QString DefaultLibraries[3] = {QStringLiteral("library_esp.dat"), QStringLiteral("library_eng.dat"),
+const QString DefaultLibraries[3] = {QStringLiteral("library_esp.dat"),
+                                     QStringLiteral("library_eng.dat"),
                                      QStringLiteral("library_por.dat")};
 } // namespace
 
@@ -75,10 +76,12 @@ TPPresentacion* TesseraApp::presentacion() {
 
 const QStringList& TesseraApp::workingFiles() {
     static const QStringList files = {
-        QStringLiteral("cover.jpg"),    QStringLiteral("database2.db"), QStringLiteral("database2.mb"),
-        QStringLiteral("database.db"),  QStringLiteral("database.mb"),  QStringLiteral("historic2.db"),
-        QStringLiteral("historic.db"),  QStringLiteral("image.bmp"),    QStringLiteral("imagen.jpg"),
-        QStringLiteral("notepad.dat"),  QStringLiteral("paramdb.dat"),  QStringLiteral("news_esp.txt"),
+        QStringLiteral("cover.jpg"),    QStringLiteral("database2.db"),
+        QStringLiteral("database2.mb"), QStringLiteral("database.db"),
+        QStringLiteral("database.mb"),  QStringLiteral("historic2.db"),
+        QStringLiteral("historic.db"),  QStringLiteral("image.bmp"),
+        QStringLiteral("imagen.jpg"),   QStringLiteral("notepad.dat"),
+        QStringLiteral("paramdb.dat"),  QStringLiteral("news_esp.txt"),
         QStringLiteral("news_eng.txt"), QStringLiteral("news_por.txt")};
     return files;
 }
@@ -311,7 +314,8 @@ void TesseraApp::applicationActivation() {
 
 void TesseraApp::resetLocalLibrary() {
     const int language = std::clamp(ctx_.settings.currentLanguage, 0, 2);
-    copyFile(ctx_, ctx_.appFile(DefaultLibraries[language]), ctx_.appFile(QStringLiteral("library.dat")), false);
+    copyFile(ctx_, ctx_.appFile(DefaultLibraries[language]),
+             ctx_.appFile(QStringLiteral("library.dat")), false);
     QFile books(ctx_.appFile(QStringLiteral("books.dat")));
     if (!books.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         ctx_.settings.errorNumber = err::CreateBooksDat;

@@ -7,7 +7,8 @@
 
 namespace tessera {
 
-TPAcercaDe::TPAcercaDe(TesseraApp& app, QWidget* parent) : TPForm(app, QStringLiteral("ABOUT"), parent) {
+TPAcercaDe::TPAcercaDe(TesseraApp& app, QWidget* parent)
+    : TPForm(app, QStringLiteral("ABOUT"), parent) {
     setObjectName(QStringLiteral("TPAcercaDe"));
     buildFrame(*this, QStringLiteral("Acerca de Tessera"), QSize(400, 240));
     auto* title = new QLabel(QStringLiteral("<h2>Tessera</h2>"), this);

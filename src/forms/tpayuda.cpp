@@ -25,7 +25,8 @@ bool TPAyuda::showFile(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return false;
     // Help files are HTML in the Windows code page like every text file of the program.
     Browser->setHtml(fromCp1252(file.readAll()));
-    setWindowTitle(Browser->documentTitle().isEmpty() ? QStringLiteral("Tessera") : Browser->documentTitle());
+    setWindowTitle(Browser->documentTitle().isEmpty() ? QStringLiteral("Tessera")
+                                                      : Browser->documentTitle());
     show();
     raise();
     return true;

@@ -8,8 +8,7 @@
 namespace tessera {
 
 TPForm::TPForm(TesseraApp& app, const QString& tag, QWidget* parent)
-    : QDialog(parent), app_(app), tag_(tag) {
-}
+    : QDialog(parent), app_(app), tag_(tag) {}
 
 Context& TPForm::ctx() {
     return app_.ctx();

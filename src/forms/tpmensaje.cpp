@@ -29,7 +29,8 @@ QPushButton* button(QWidget* parent, const QString& text, const char* name, int 
 }
 } // namespace
 
-TPMensaje::TPMensaje(TesseraApp& app, QWidget* parent) : TPForm(app, QStringLiteral("MSS"), parent) {
+TPMensaje::TPMensaje(TesseraApp& app, QWidget* parent)
+    : TPForm(app, QStringLiteral("MSS"), parent) {
     setObjectName(QStringLiteral("TPMensaje"));
     setFixedSize(249, 139);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -85,6 +86,8 @@ void TPMensaje::prepare(const QString& text, MessageKind kind) {
     Btn_Si->setFocusPolicy(question ? Qt::StrongFocus : Qt::NoFocus);
     Btn_No->setFocusPolicy(question ? Qt::StrongFocus : Qt::NoFocus);
     L_Mensaje->setText(layoutText(text));
+    // Focus is settled before the box shows, since the activation lets messages run.
+    formActivate();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

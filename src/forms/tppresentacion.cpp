@@ -22,14 +22,16 @@ QLabel* pane(QWidget* parent, const char* name, QRect geometry) {
 }
 } // namespace
 
-TPPresentacion::TPPresentacion() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+TPPresentacion::TPPresentacion()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("TPPresentacion"));
     setFixedSize(Width, Height);
     L_Version = new QLabel(this);
     L_Version->setObjectName(QStringLiteral("L_Version"));
     L_Version->hide();
     Panel_Version = pane(this, "Panel_Version", QRect(0, Height - PaneHeight, 170, PaneHeight));
-    Panel_Accion = pane(this, "Panel_Accion", QRect(170, Height - PaneHeight, Width - 170, PaneHeight));
+    Panel_Accion =
+        pane(this, "Panel_Accion", QRect(170, Height - PaneHeight, Width - 170, PaneHeight));
 }
 
 void TPPresentacion::paintEvent(QPaintEvent*) {
@@ -49,7 +51,8 @@ void TPPresentacion::paintEvent(QPaintEvent*) {
             if ((row + col) % 4 == 3) continue;
             p.setPen(Qt::NoPen);
             p.setBrush(Tiles[(row * 3 + col * 2) % 5]);
-            p.drawRoundedRect(QRectF(40 + col * (tile + 3), 60 + row * (tile + 3), tile, tile), 3, 3);
+            p.drawRoundedRect(QRectF(40 + col * (tile + 3), 60 + row * (tile + 3), tile, tile), 3,
+                              3);
         }
 
     p.setPen(QColor(245, 240, 225));
@@ -57,7 +60,8 @@ void TPPresentacion::paintEvent(QPaintEvent*) {
     title.setPointSize(34);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRect(170, 60, Width - 180, 60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tessera"));
+    p.drawText(QRect(170, 60, Width - 180, 60), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Tessera"));
     QFont sub(font());
     sub.setPointSize(12);
     p.setFont(sub);

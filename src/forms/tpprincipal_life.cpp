@@ -1,8 +1,8 @@
 // The main window's life: activation, the timer, the shutdown and the status bar.
 #include "forms/tesseraapp.h"
 #include "forms/tpprincipal.h"
-#include "shell/netdat.h"
 #include "shell/filecopy.h"
+#include "shell/netdat.h"
 #include "shell/paths.h"
 
 #include <QAction>
@@ -56,26 +56,23 @@ void TPPrincipal::FormActivate() {
     c.log(QStringLiteral("ACT MAIN"));
     if (c.settings.startMaximised && !isMaximized()) showMaximized();
     c.log(QStringLiteral("ACT AssignFiles"));
-    if (Barra_Edicion) {
-        addToolBarBreak(Qt::TopToolBarArea);
-        addToolBar(Qt::TopToolBarArea, Barra_Edicion);
-    }
-    for (QAction* a : {Popup_CargarImagen, ME_Btn_Insertar, ME_Btn_Cortar, ME_Btn_Copiar, ME_Btn_Pegar,
-                       ME_Btn_Salvar, Menu_Edicion_Salvar})
+    for (QAction* a : {Popup_CargarImagen, ME_Btn_Insertar, ME_Btn_Cortar, ME_Btn_Copiar,
+                       ME_Btn_Pegar, ME_Btn_Salvar, Menu_Edicion_Salvar})
         if (a) a->setEnabled(false);
     for (QPushButton* b : {ME_Btn_Salvar_Main, ME_Btn_Expandir, ME_Cargar_Imagen, ME_Borrar_imagen})
         if (b) b->setEnabled(false);
     c.log(QStringLiteral("ACT enabled=off"));
-    for (QAction* a : {Menu_Edicion_Copiar, Menu_Edicion_Cortar, Menu_Edicion_Insertar, Menu_Edicion_Pegar,
-                       Menu_Edicion_Multiple})
+    for (QAction* a : {Menu_Edicion_Copiar, Menu_Edicion_Cortar, Menu_Edicion_Insertar,
+                       Menu_Edicion_Pegar, Menu_Edicion_Multiple})
         if (a) a->setEnabled(false);
     c.log(QStringLiteral("ACT enabled ok"));
     applyViewSettings();
     c.log(QStringLiteral("ACT see act"));
     resetStatisticsGrid();
+    // Start and pause share one place on the clock bar: a stopped clock offers start.
     for (QPushButton* b : {Btn_Crono_Empezar, Btn_Crono_Pausa, Btn_Crono_Reiniciar}) {
         if (!b) continue;
-        b->show();
+        b->setVisible(b != Btn_Crono_Pausa);
         b->setCursor(Qt::ArrowCursor);
         b->setEnabled(false);
     }
@@ -86,7 +83,8 @@ void TPPrincipal::FormActivate() {
 void TPPrincipal::resetStatisticsGrid() {
     if (GridG) {
         GridG->setColumnCount(3);
-        for (int col = 0; col < 3; ++col) GridG->setColumnWidth(col, 60);
+        for (int col = 0; col < 3; ++col)
+            GridG->setColumnWidth(col, 60);
         GridG->setFixedWidth(180);
         GridG->setCurrentCell(0, 0);
         GridG->setEnabled(false);
@@ -136,10 +134,12 @@ void TPPrincipal::FormClose() {
     if (!s.singleUser && s.userLoggedIn) {
         const QString userDir = subdirectory(s.netDataDir, s.userFolder);
         for (const char* name : {"library.dat", "books.dat", "bars.dat", "user.dat"})
-            copyFile(c, c.appFile(QLatin1String(name)), filePath(userDir, QLatin1String(name)), false);
+            copyFile(c, c.appFile(QLatin1String(name)), filePath(userDir, QLatin1String(name)),
+                     false);
         s.userLoggedIn = false;
     }
-    for (const QString& name : TesseraApp::workingFiles()) QFile::remove(c.appFile(name));
+    for (const QString& name : TesseraApp::workingFiles())
+        QFile::remove(c.appFile(name));
     s.eventsEnabled = saved;
     c.log(QStringLiteral("DES MAIN"));
 }
@@ -164,9 +164,11 @@ void TPPrincipal::TimerTimer() {
         relayoutEditor();
         s.editorRelayoutPending = false;
     }
-    if (multi && s.userLoggedIn && every(s.usersRefreshPeriod) && !s.heartbeatInProgress) heartbeat();
+    if (multi && s.userLoggedIn && every(s.usersRefreshPeriod) && !s.heartbeatInProgress)
+        heartbeat();
     if (s.tickCounter == 20 && s.downloadNews) showNews();
-    if (multi && s.adminRefreshPeriod > 0 && s.userName == QLatin1String("Admin")) adminPresenceRefresh();
+    if (multi && s.adminRefreshPeriod > 0 && s.userName == QLatin1String("Admin"))
+        adminPresenceRefresh();
     if (multi && s.adminRefreshPeriod > 0 && s.adminConsoleOpen && every(s.connectionCheckPeriod))
         accountCheck();
     if (s.tipsAfterLoginRequest && s.tipsAllowed && s.tickCounter % 2 == 0) {
@@ -203,15 +205,15 @@ void TPPrincipal::applyTitle() {
     if (s.singleUser)
         setWindowTitle(title + QStringLiteral(" (") + mode + QStringLiteral(")"));
     else
-        setWindowTitle(title + QStringLiteral(" - ") + ctx().entry(438) + QLatin1Char(' ') + s.userName +
-                       QStringLiteral(" (") + mode + QStringLiteral(")"));
+        setWindowTitle(title + QStringLiteral(" - ") + ctx().entry(438) + QLatin1Char(' ') +
+                       s.userName + QStringLiteral(" (") + mode + QStringLiteral(")"));
 }
 
 void TPPrincipal::disableBarsUntilLogin() {
-    for (QAction* a : {Barra_Tools_AnclarPaneles, Barra_Tools_Opciones, Barra_Tools_Idioma, Barra_Tools_Parametros,
-                       Barra_Tools_LibPublica, Barra_Tools_Veltraxis, Barra_Tools_Soporte, Barra_Tools_Foro,
-                       Barra_Tools_FAQ, Barra_Tools_Ayuda, Barra_Tools_Logout, Barra_Tools_Admin,
-                       Barra_Tools_Salir})
+    for (QAction* a : {Barra_Tools_AnclarPaneles, Barra_Tools_Opciones, Barra_Tools_Idioma,
+                       Barra_Tools_Parametros, Barra_Tools_LibPublica, Barra_Tools_Veltraxis,
+                       Barra_Tools_Soporte, Barra_Tools_Foro, Barra_Tools_FAQ, Barra_Tools_Ayuda,
+                       Barra_Tools_Logout, Barra_Tools_Admin, Barra_Tools_Salir})
         if (a) a->setEnabled(false);
 }
 
@@ -227,7 +229,8 @@ void TPPrincipal::layoutSuggestionArea() {
 }
 
 void TPPrincipal::refreshSuggestionLine() {
-    for (QWidget* w : std::initializer_list<QWidget*>{TC_Sugerencias, L_Sugerencia, Fondo_TC_Sugerencias, Fondo_Reloj})
+    for (QWidget* w : std::initializer_list<QWidget*>{TC_Sugerencias, L_Sugerencia,
+                                                      Fondo_TC_Sugerencias, Fondo_Reloj})
         if (w) w->repaint();
     // Moving the background there and back makes it redraw.
     if (Fondo_TC_Sugerencias) {

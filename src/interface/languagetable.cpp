@@ -40,7 +40,8 @@ LanguageTable::LoadResult LanguageTable::load(const QString& path) {
     while (slot < Slots && !file.atEnd()) {
         QByteArray raw = file.readLine();
         if (raw.isEmpty() && file.error() != QFileDevice::NoError) return LoadResult::OpenFailed;
-        while (raw.endsWith('\n') || raw.endsWith('\r')) raw.chop(1);
+        while (raw.endsWith('\n') || raw.endsWith('\r'))
+            raw.chop(1);
         const QString text = entryText(fromCp1252(raw));
         if (text.isEmpty()) continue;
         slots_[slot++] = text.left(EntryLength);

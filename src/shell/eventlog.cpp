@@ -8,7 +8,8 @@
 namespace tessera {
 
 void EventLog::clear() {
-    for (auto& line : ring_) line.clear();
+    for (auto& line : ring_)
+        line.clear();
     newest_ = Capacity - 1;
 }
 

@@ -40,7 +40,9 @@ bool copyBlocks(Context& ctx, QFile& in, QFile& out, bool showProgress) {
         const qint64 written = out.write(buffer, read);
         if (written < 0) return false;
         ++done;
-        if (showProgress) ctx.feedback().setProgress(static_cast<int>(std::min<qint64>(100, done * 100 / blocks)));
+        if (showProgress)
+            ctx.feedback().setProgress(
+                static_cast<int>(std::min<qint64>(100, done * 100 / blocks)));
         ctx.processMessages();
         if (written < read) return false;
     }

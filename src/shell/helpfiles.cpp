@@ -43,8 +43,8 @@ QString installHelpFile(Context& ctx) {
     }
     const HelpFileEntry& fallback = ctx.settings.helpFiles[Fallback[language]];
     // A missing fallback is an ordinary failed copy (error 95).
-    const QString source = fallback.found ? fallback.path
-                                          : ctx.appFile(helpFileName(Fallback[language], 0));
+    const QString source =
+        fallback.found ? fallback.path : ctx.appFile(helpFileName(Fallback[language], 0));
     if (copyFile(ctx, source, target, false))
         ctx.feedback().showMessage(ctx.entry(30), MessageKind::Information);
     return QString();

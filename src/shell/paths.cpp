@@ -12,7 +12,8 @@ QString withTrailingSeparator(const QString& dir) {
 
 QString withoutTrailingSeparator(const QString& dir) {
     QString result = dir;
-    while (result.size() > 1 && (result.endsWith(QLatin1Char('/')) || result.endsWith(QLatin1Char('\\'))))
+    while (result.size() > 1 &&
+           (result.endsWith(QLatin1Char('/')) || result.endsWith(QLatin1Char('\\'))))
         result.chop(1);
     return result;
 }

@@ -74,8 +74,8 @@ quint32 systemVolumeSerial() {
     if (statvfs("/", &info) == 0 && info.f_fsid != 0) return static_cast<quint32>(info.f_fsid);
     QFile machineId(QStringLiteral("/etc/machine-id"));
     if (machineId.open(QIODevice::ReadOnly)) {
-        const QByteArray hash = QCryptographicHash::hash(machineId.readAll().trimmed(),
-                                                         QCryptographicHash::Sha1);
+        const QByteArray hash =
+            QCryptographicHash::hash(machineId.readAll().trimmed(), QCryptographicHash::Sha1);
         return (quint32(quint8(hash[0])) << 24) | (quint32(quint8(hash[1])) << 16) |
                (quint32(quint8(hash[2])) << 8) | quint32(quint8(hash[3]));
     }

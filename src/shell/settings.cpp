@@ -20,7 +20,8 @@ QChar optionLabel(int format, int option) {
 
 QString optionLabelRow(int format) {
     QStringList labels;
-    for (int option = 1; option <= 6; ++option) labels << QString(optionLabel(format, option));
+    for (int option = 1; option <= 6; ++option)
+        labels << QString(optionLabel(format, option));
     return labels.join(QStringLiteral(", "));
 }
 
@@ -101,7 +102,8 @@ void Settings::initialise(const QDateTime& now) {
     startMoment = now;
 
     // Suggestions.
-    for (auto& table : suggestions) table.clear();
+    for (auto& table : suggestions)
+        table.clear();
     currentSuggestion = 0;
     currentContext = 0;
     suggestionsLoaded = false;

@@ -31,9 +31,10 @@ QChar optionLabel(int format, int option);
 QString optionLabelRow(int format);
 
 // The process-wide settings and state. Owned by the application and passed by
-// reference; tests build a fresh one. initialise() gives every setting its
-// start-up value; the paths and the installation mode are set by start-up and
-// configuration instead, so initialise() leaves them alone.
+// reference; tests build a fresh one. initialise() is the one place that gives
+// the preferences and run-time state their start-up values (the members it sets
+// are zero until then); the paths, the installation mode and the control state
+// are set by start-up and configuration instead, so initialise() leaves them alone.
 struct Settings {
     static constexpr int MaxSuggestions = 512;
     static constexpr int HistoryDays = 7305;
@@ -72,27 +73,27 @@ struct Settings {
     // Interface.
     int workingMode = 1; // 1 basic, 0 advanced
     int interfaceStyle = 0;
-    int toolbarStyle = 3;
-    int libraryStyle = 11;
-    int toolbarTransparency = 210;
-    int iconSize = 0;
-    bool showLibrary = true;
-    bool showToolsBar = true;
-    bool showInterfaceBar = true;
-    bool showLibraryBar = true;
-    bool showStatusBar = true;
-    int editingBar = 2;
-    bool showSuggestionBar = true;
-    bool showChronometer = true;
-    bool showCharacterPalette = false;
-    bool showEditorCharacterPalette = false;
-    bool startMaximised = true;
-    bool anchoredPanels = false;
-    int libraryPosition = 1; // 0 right, 1 left
+    int toolbarStyle{};
+    int libraryStyle{};
+    int toolbarTransparency{};
+    int iconSize{};
+    bool showLibrary{};
+    bool showToolsBar{};
+    bool showInterfaceBar{};
+    bool showLibraryBar{};
+    bool showStatusBar{};
+    int editingBar{};
+    bool showSuggestionBar{};
+    bool showChronometer{};
+    bool showCharacterPalette{};
+    bool showEditorCharacterPalette{};
+    bool startMaximised{};
+    bool anchoredPanels{};
+    int libraryPosition{}; // 0 right, 1 left
     QColor chronoBackground;
     QColor chronoLit;
     QColor chronoUnlit;
-    int optionsPage = 1;
+    int optionsPage{};
     QColor windowColour; // invalid until the user picks one
     bool mainWindowMaximised = true;
     QRect mainWindowRect;
@@ -101,37 +102,37 @@ struct Settings {
     std::array<bool, 8> showPage{};
 
     // Practice and editing.
-    quint16 solutionPause = 1000;
-    int pastePosition = 1;
-    int tabWidth = 150;
-    bool showTotalRecords = true;
-    bool showLevel0Records = true;
-    int tabPosition = 3;
-    bool confirmRecordDeletion = true;
-    bool editorMaximised = true;
-    bool distinguishAccents = true;
-    bool distinguishCase = false;
+    quint16 solutionPause{};
+    int pastePosition{};
+    int tabWidth{};
+    bool showTotalRecords{};
+    bool showLevel0Records{};
+    int tabPosition{};
+    bool confirmRecordDeletion{};
+    bool editorMaximised{};
+    bool distinguishAccents{};
+    bool distinguishCase{};
     QString bookPassword;
 
     // User data, copied into every new book as author data.
-    QString userName;     // capacity 32
-    QString userDetails;  // capacity 196
-    QString userEmail;    // capacity 64
-    bool protectUserData = false;
+    QString userName;    // capacity 32
+    QString userDetails; // capacity 196
+    QString userEmail;   // capacity 64
+    bool protectUserData{};
     QString userDataPassword; // capacity 8
 
     // Appearance of the open book.
-    int coverKind = 1;
+    int coverKind{};
     QColor coverColour;
     QColor titlePanelColour;
     QColor titleFontColour;
-    bool titlePanelTransparent = true;
-    int coverChoice = 1;
-    int optionLabelFormat = 1;
+    bool titlePanelTransparent{};
+    int coverChoice{};
+    int optionLabelFormat{};
 
     // Statistics view.
-    int graphShown = 0;
-    int cumulative = 0;
+    int graphShown{};
+    int cumulative{};
     QDate periodStart;
     QDate periodEnd;
     std::array<int, 3> periodEditOrder{};
@@ -139,47 +140,47 @@ struct Settings {
 
     // Start-up and background.
     QString backupDir;
-    int backupInterval = 15;
-    bool showTipsAtStart = true;
-    bool downloadNews = true;
-    bool showHints = true;
-    int lastNewsSeen = 0;
-    int newestNews = 0;
-    bool newsPending = false;
-    bool backgroundStop = false;
-    int currentTip = 0;
+    int backupInterval{};
+    bool showTipsAtStart{};
+    bool downloadNews{};
+    bool showHints{};
+    int lastNewsSeen{};
+    int newestNews{};
+    bool newsPending{};
+    bool backgroundStop{};
+    int currentTip{};
     QDateTime startMoment;
 
     // Suggestions.
     std::array<std::vector<Suggestion>, 3> suggestions;
-    int currentSuggestion = 0;
-    int currentContext = 0;
-    bool suggestionsLoaded = false;
-    bool animationRunning = false;
-    bool suggestionShown = false;
-    bool editorSuggestionShown = false;
+    int currentSuggestion{};
+    int currentContext{};
+    bool suggestionsLoaded{};
+    bool animationRunning{};
+    bool suggestionShown{};
+    bool editorSuggestionShown{};
 
     // Chronometer.
-    int chronoState = 0;
-    bool chronoStartShown = true;
-    bool chronoPauseShown = false;
-    bool chronoResetShown = true;
+    int chronoState{};
+    bool chronoStartShown{};
+    bool chronoPauseShown{};
+    bool chronoResetShown{};
     QString chronoDisplay;
 
     // Administration.
-    bool adminConsoleOpen = false;
-    int selectedUser = -1;
-    bool consoleEventsEnabled = true;
-    bool refreshRunning = false;
-    int adminRefreshPeriod = 3;
-    int usersRefreshPeriod = 10;
+    bool adminConsoleOpen{};
+    int selectedUser{};
+    bool consoleEventsEnabled{};
+    bool refreshRunning{};
+    int adminRefreshPeriod{};
+    int usersRefreshPeriod{};
     int connectionCheckPeriod = 0;
-    bool mainRelayoutPending = false;
-    bool editorRelayoutPending = false;
-    bool consoleRelayoutPending = false;
+    bool mainRelayoutPending{};
+    bool editorRelayoutPending{};
+    bool consoleRelayoutPending{};
 
     // Layout.
-    bool wideWindow = true;
+    bool wideWindow{};
 
     // Help files, one entry per language.
     std::array<HelpFileEntry, 3> helpFiles;

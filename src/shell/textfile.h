@@ -14,7 +14,11 @@ std::optional<QStringList> readTextLines(const QString& path);
 bool writeTextLines(const QString& path, const QStringList& lines);
 
 // A flag in a text file: "true" or "false"; only the exact text "true" reads as true.
-inline QString flagText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
-inline bool textFlag(const QString& text) { return text == QLatin1String("true"); }
+inline QString flagText(bool value) {
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+inline bool textFlag(const QString& text) {
+    return text == QLatin1String("true");
+}
 
 } // namespace tessera

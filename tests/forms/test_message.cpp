@@ -16,7 +16,8 @@ namespace {
 // A message box over a fresh application whose language table holds "E<n>".
 struct Box {
     Box() : app(files.dir.path(), QUuid::createUuid().toString(), 0.0), box(app, nullptr) {
-        for (int n = 1; n <= 621; ++n) app.ctx().language.setEntry(n, QStringLiteral("E%1").arg(n));
+        for (int n = 1; n <= 621; ++n)
+            app.ctx().language.setEntry(n, QStringLiteral("E%1").arg(n));
         app.ctx().eventLog().setEnabled(true);
         box.applyLanguage();
     }
@@ -66,7 +67,8 @@ void TestMessage::answers_data() {
     QTest::newRow("question, close box") << int(MessageKind::Question) << "close" << int(AnswerNo);
     QTest::newRow("error, Ok") << int(MessageKind::Error) << "Btn_OK" << int(AnswerOk);
     QTest::newRow("error, close box") << int(MessageKind::Error) << "close" << int(AnswerOk);
-    QTest::newRow("information, Escape") << int(MessageKind::Information) << "escape" << int(AnswerOk);
+    QTest::newRow("information, Escape")
+        << int(MessageKind::Information) << "escape" << int(AnswerOk);
 }
 
 void TestMessage::answers() {
@@ -84,19 +86,24 @@ void TestMessage::answers() {
         else
             box->findChild<QPushButton*>(how)->click();
     });
-    QCOMPARE(b.box.showMessage(QStringLiteral("Seguro?"), static_cast<MessageKind>(kind)), expected);
+    QCOMPARE(b.box.showMessage(QStringLiteral("Seguro?"), static_cast<MessageKind>(kind)),
+             expected);
     QVERIFY(!b.box.isVisible());
     QCOMPARE(focused, kind == int(MessageKind::Question) ? b.box.Btn_No : b.box.Btn_OK);
-    QCOMPARE(b.files.logLines(), (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
+    QCOMPARE(b.files.logLines(),
+             (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
 }
 
 void TestMessage::kindsShowTheirPictureCaptionAndButtons_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("error") << int(MessageKind::Error) << "E1" << "Img_Error";
-    QTest::newRow("information") << int(MessageKind::Information) << "E308" << "Img_Informacion";
-    QTest::newRow("question") << int(MessageKind::Question) << "E426" << "Img_Confirmacion";
+    QTest::newRow("error") << int(MessageKind::Error) << "E1"
+                           << "Img_Error";
+    QTest::newRow("information") << int(MessageKind::Information) << "E308"
+                                 << "Img_Informacion";
+    QTest::newRow("question") << int(MessageKind::Question) << "E426"
+                              << "Img_Confirmacion";
 }
 
 void TestMessage::kindsShowTheirPictureCaptionAndButtons() {
@@ -114,7 +121,8 @@ void TestMessage::kindsShowTheirPictureCaptionAndButtons() {
         QTest::keyClick(box, Qt::Key_Escape);
     });
     b.box.showMessage(QStringLiteral("x"), static_cast<MessageKind>(kind));
-    const QStringList buttons = kind == int(MessageKind::Question) ? QStringList{"E422", "E423"} : QStringList{"Ok"};
+    const QStringList buttons =
+        kind == int(MessageKind::Question) ? QStringList{"E422", "E423"} : QStringList{"Ok"};
     QCOMPARE(seen, QStringList{caption} << picture << buttons);
     QCOMPARE(b.box.size(), QSize(249, 139));
 }

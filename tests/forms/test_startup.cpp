@@ -23,9 +23,9 @@ const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
 // An installed application directory with its own instance key.
 struct Installation {
     Installation() {
-        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"), QStringLiteral("txt_por.txt"),
-                       QStringLiteral("HELP_ESP_001.HLP"), QStringLiteral("HELP_ENG_001.HLP"),
-                       QStringLiteral("HELP_POR_001.HLP")});
+        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"),
+                       QStringLiteral("txt_por.txt"), QStringLiteral("HELP_ESP_001.HLP"),
+                       QStringLiteral("HELP_ENG_001.HLP"), QStringLiteral("HELP_POR_001.HLP")});
         files.write(QStringLiteral("net.dat"), SingleUserNetDat);
     }
     std::unique_ptr<TesseraApp> start() {
@@ -41,9 +41,8 @@ struct Installation {
 };
 
 void clickOnMessage(const char* button) {
-    whenShown<TPMensaje>([button](TPMensaje* box) {
-        box->findChild<QPushButton*>(QLatin1String(button))->click();
-    });
+    whenShown<TPMensaje>(
+        [button](TPMensaje* box) { box->findChild<QPushButton*>(QLatin1String(button))->click(); });
 }
 
 QMap<QString, QByteArray> snapshot(const TempApp& files, const QStringList& except) {
@@ -72,11 +71,30 @@ void TestStartup::singleUserStartAndShutdown() {
     QVERIFY(inst.started);
     QString missing;
     QVERIFY2(inOrder(inst.log(),
-                     {"MIN app_start", "MIN conf_ok", "MIN ini_var", "MIN rd ndat", "MIN rd ndat ok: (1?[0-9])",
-                      "MIN rd lngf", "MIN app_act", "MIN app_act mono", "MIN app_act rd lib", "MIN main sh",
-                      "ACT MAIN", "ACT AssignFiles", "ACT enabled=off", "ACT enabled ok", "ACT see act",
-                      "ACT MAIN OK", "MIN conf net", "MIN cnet end", "MIN sing_user [0-9]", "MIN sht",
-                      "MIN sc hf", "MIN rd hf", "MIN timer on", "MIN rf per=0"},
+                     {"MIN app_start",
+                      "MIN conf_ok",
+                      "MIN ini_var",
+                      "MIN rd ndat",
+                      "MIN rd ndat ok: (1?[0-9])",
+                      "MIN rd lngf",
+                      "MIN app_act",
+                      "MIN app_act mono",
+                      "MIN app_act rd lib",
+                      "MIN main sh",
+                      "ACT MAIN",
+                      "ACT AssignFiles",
+                      "ACT enabled=off",
+                      "ACT enabled ok",
+                      "ACT see act",
+                      "ACT MAIN OK",
+                      "MIN conf net",
+                      "MIN cnet end",
+                      "MIN sing_user [0-9]",
+                      "MIN sht",
+                      "MIN sc hf",
+                      "MIN rd hf",
+                      "MIN timer on",
+                      "MIN rf per=0"},
                      &missing),
              qPrintable(missing));
     QVERIFY(!inst.log().contains(QStringLiteral("MIN first_exe")));
@@ -92,10 +110,12 @@ void TestStartup::singleUserStartAndShutdown() {
     QVERIFY(!main.Menu_Usuario->menuAction()->isVisible());
     QCOMPARE(app->ctx().settings.eventsEnabled, quint8(1));
     QCOMPARE(app->ctx().settings.adminRefreshPeriod, 0);
-    QCOMPARE(inst.files.read(QStringLiteral("help.hlp")), inst.files.read(QStringLiteral("HELP_ESP_001.HLP")));
+    QCOMPARE(inst.files.read(QStringLiteral("help.hlp")),
+             inst.files.read(QStringLiteral("HELP_ESP_001.HLP")));
     QVERIFY(app->presentacion() == nullptr);
 
-    for (const QString& name : TesseraApp::workingFiles()) inst.files.write(name, "work");
+    for (const QString& name : TesseraApp::workingFiles())
+        inst.files.write(name, "work");
     clickOnMessage("Btn_Si");
     main.Barra_Tools_Salir->trigger();
     QVERIFY(!main.isVisible());
@@ -104,7 +124,8 @@ void TestStartup::singleUserStartAndShutdown() {
     const QStringList log = inst.log();
     QVERIFY(inOrder(log, {"MIN timer on", "ACT MSS", "DES MSS", "DES MAIN", "MIN app_end"}));
     QCOMPARE(log.last(), QStringLiteral("MIN app_end"));
-    for (const QString& name : TesseraApp::workingFiles()) QVERIFY2(!QFile::exists(inst.files.path(name)), qPrintable(name));
+    for (const QString& name : TesseraApp::workingFiles())
+        QVERIFY2(!QFile::exists(inst.files.path(name)), qPrintable(name));
     QCOMPARE(inst.files.read(QStringLiteral("net.dat")), SingleUserNetDat);
     QVERIFY(app->ctx().settings.terminateRequested);
 }
@@ -129,13 +150,15 @@ void TestStartup::secondInstanceLeavesAtOnce() {
     QCOMPARE(snapshot(inst.files, {QStringLiteral("log.txt")}), before);
     // The running copy's next line brings its own log back.
     app->ctx().log(QStringLiteral("MIN still here"));
-    QVERIFY(inOrder(inst.log(), {"MIN app_start", "MIN conf_ok", "MIN timer on", "MIN still here"}));
+    QVERIFY(
+        inOrder(inst.log(), {"MIN app_start", "MIN conf_ok", "MIN timer on", "MIN still here"}));
 }
 
 void TestStartup::answeringNoChangesNothing() {
     Installation inst;
     auto app = inst.start();
-    for (const QString& name : TesseraApp::workingFiles()) inst.files.write(name, "work");
+    for (const QString& name : TesseraApp::workingFiles())
+        inst.files.write(name, "work");
     const auto before = snapshot(inst.files, {QStringLiteral("log.txt")});
     const int lines = inst.log().size();
 
@@ -146,7 +169,8 @@ void TestStartup::answeringNoChangesNothing() {
     QVERIFY(!app->ctx().settings.terminateRequested);
     QCOMPARE(snapshot(inst.files, {QStringLiteral("log.txt")}), before);
     // Only the question came and went (the main window may log its activation again).
-    QCOMPARE(inst.log().mid(lines, 2), (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
+    QCOMPARE(inst.log().mid(lines, 2),
+             (QStringList{QStringLiteral("ACT MSS"), QStringLiteral("DES MSS")}));
     QVERIFY(!inst.log().mid(lines).contains(QStringLiteral("DES MAIN")));
 
     // While events are disabled the close button does not even ask.
@@ -167,9 +191,10 @@ void TestStartup::missingNetDatShowsTheWizardAndClosingItEnds() {
     QVERIFY(*shown);
     QVERIFY(!inst.started);
     app->finish();
-    QCOMPARE(inst.log(), (QStringList{QStringLiteral("MIN app_start"), QStringLiteral("MIN first_exe"),
-                                      QStringLiteral("ACT CONFIG"), QStringLiteral("DES CONFIG"),
-                                      QStringLiteral("MIN conf end"), QStringLiteral("MIN app_end")}));
+    QCOMPARE(inst.log(),
+             (QStringList{QStringLiteral("MIN app_start"), QStringLiteral("MIN first_exe"),
+                          QStringLiteral("ACT CONFIG"), QStringLiteral("DES CONFIG"),
+                          QStringLiteral("MIN conf end"), QStringLiteral("MIN app_end")}));
     QVERIFY(!QFile::exists(inst.files.path(QStringLiteral("net.dat"))));
     QVERIFY(app->ctx().settings.terminateRequested);
 }
@@ -179,11 +204,13 @@ void TestStartup::timerShowsNewsAtTickTwentyOnly() {
     auto app = inst.start();
     TPPrincipal& main = app->principal();
     main.Timer->stop();
-    for (int tick = 1; tick <= 19; ++tick) main.TimerTimer();
+    for (int tick = 1; tick <= 19; ++tick)
+        main.TimerTimer();
     QCOMPARE(main.newsShown(), 0);
     main.TimerTimer();
     QCOMPARE(main.newsShown(), 1);
-    for (int tick = 21; tick <= 60; ++tick) main.TimerTimer();
+    for (int tick = 21; tick <= 60; ++tick)
+        main.TimerTimer();
     QCOMPARE(main.newsShown(), 1);
     QCOMPARE(app->ctx().settings.tickCounter, 60);
 

@@ -10,7 +10,8 @@ namespace {
 // A language file of n numbered entries "T1".."Tn" and, when given, a last line.
 QByteArray numberedFile(int n, const QByteArray& last = QByteArray(">>>end<<<")) {
     QByteArray content;
-    for (int i = 1; i <= n; ++i) content += "T" + QByteArray::number(i) + "\r\n";
+    for (int i = 1; i <= n; ++i)
+        content += "T" + QByteArray::number(i) + "\r\n";
     if (!last.isNull()) content += last + "\r\n";
     return content;
 }
@@ -34,16 +35,26 @@ private slots:
 void TestLanguage::entryRule_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("entry");
-    QTest::newRow("plain") << "Abrir" << "Abrir";
-    QTest::newRow("word, blank, @ keeps the blank") << "Libro @" << "Libro ";
-    QTest::newRow("only one @ dropped") << "a@@" << "a@";
-    QTest::newRow("comment only") << "{ the shelf menu }" << "";
-    QTest::newRow("comment between word and colon") << "Nombre {name label}:" << "Nombre :";
-    QTest::newRow("brace inside comment") << "a{ { }b" << "ab";
-    QTest::newRow("closing brace outside comment stays") << "a}b" << "a}b";
-    QTest::newRow("unclosed comment runs to the end") << "a{bc" << "a";
-    QTest::newRow("lone @") << "@" << "";
-    QTest::newRow("@ after a comment") << "x {c}@" << "x ";
+    QTest::newRow("plain") << "Abrir"
+                           << "Abrir";
+    QTest::newRow("word, blank, @ keeps the blank") << "Libro @"
+                                                    << "Libro ";
+    QTest::newRow("only one @ dropped") << "a@@"
+                                        << "a@";
+    QTest::newRow("comment only") << "{ the shelf menu }"
+                                  << "";
+    QTest::newRow("comment between word and colon") << "Nombre {name label}:"
+                                                    << "Nombre :";
+    QTest::newRow("brace inside comment") << "a{ { }b"
+                                          << "ab";
+    QTest::newRow("closing brace outside comment stays") << "a}b"
+                                                         << "a}b";
+    QTest::newRow("unclosed comment runs to the end") << "a{bc"
+                                                      << "a";
+    QTest::newRow("lone @") << "@"
+                            << "";
+    QTest::newRow("@ after a comment") << "x {c}@"
+                                       << "x ";
 }
 
 void TestLanguage::entryRule() {
@@ -90,7 +101,8 @@ void TestLanguage::wrongEndMarkers() {
     TempApp app;
     app.write(QStringLiteral("txt.txt"), content);
     LanguageTable table;
-    QCOMPARE(table.load(app.path(QStringLiteral("txt.txt"))), LanguageTable::LoadResult::BadEndMarker);
+    QCOMPARE(table.load(app.path(QStringLiteral("txt.txt"))),
+             LanguageTable::LoadResult::BadEndMarker);
     QCOMPARE(table.entry(1), QStringLiteral("T1")); // what was read stays
 }
 
@@ -105,7 +117,8 @@ void TestLanguage::longLineIsCut() {
 void TestLanguage::missingFileFailsToOpen() {
     TempApp app;
     LanguageTable table;
-    QCOMPARE(table.load(app.path(QStringLiteral("txt_esp.txt"))), LanguageTable::LoadResult::OpenFailed);
+    QCOMPARE(table.load(app.path(QStringLiteral("txt_esp.txt"))),
+             LanguageTable::LoadResult::OpenFailed);
     QCOMPARE(LanguageTable::fileName(3), QString());
     QCOMPARE(LanguageTable::fileName(1), QStringLiteral("txt_eng.txt"));
 }
@@ -124,7 +137,8 @@ void TestLanguage::shippedFilesAreComplete() {
     LanguageTable table;
     const QString path = QStringLiteral(TESSERA_DATA_DIR "/") + LanguageTable::fileName(language);
     QCOMPARE(table.load(path), LanguageTable::LoadResult::Ok);
-    for (int n = 1; n <= LanguageTable::Entries; ++n) QVERIFY2(!table.entry(n).isEmpty(), qPrintable(QString::number(n)));
+    for (int n = 1; n <= LanguageTable::Entries; ++n)
+        QVERIFY2(!table.entry(n).isEmpty(), qPrintable(QString::number(n)));
     QCOMPARE(table.entry(57), exitQuestion);
 }
 

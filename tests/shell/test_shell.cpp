@@ -42,7 +42,8 @@ private slots:
 
 void TestShell::logKeepsTheLastThousandLines() {
     TempApp app;
-    for (int i = 1; i <= 1001; ++i) app.ctx.log(QStringLiteral("MIN line %1").arg(i));
+    for (int i = 1; i <= 1001; ++i)
+        app.ctx.log(QStringLiteral("MIN line %1").arg(i));
     const QStringList lines = app.logLines();
     QCOMPARE(lines.size(), 1000);
     QCOMPARE(lines.first(), QStringLiteral("MIN line 2"));
@@ -57,7 +58,8 @@ void TestShell::logCutsLongLinesAndSkipsEmptyOnes() {
     app.ctx.log(QString());
     app.ctx.log(QStringLiteral("last"));
     const QStringList lines = app.logLines();
-    QCOMPARE(lines, (QStringList{QStringLiteral("first"), QString(255, QLatin1Char('x')), QStringLiteral("last")}));
+    QCOMPARE(lines, (QStringList{QStringLiteral("first"), QString(255, QLatin1Char('x')),
+                                 QStringLiteral("last")}));
     // The empty line still took a slot of the ring.
     QCOMPARE(app.ctx.eventLog().entry(999), QString());
     QCOMPARE(app.ctx.eventLog().entry(1000), QStringLiteral("last"));
@@ -122,11 +124,13 @@ void TestShell::copyFileRunsBlocksWithProgress() {
     QFETCH(QList<int>, progress);
     TempApp app;
     QByteArray content(size, '\0');
-    for (int i = 0; i < size; ++i) content[i] = char(i * 7);
+    for (int i = 0; i < size; ++i)
+        content[i] = char(i * 7);
     app.write(QStringLiteral("source.bin"), content);
     app.write(QStringLiteral("dest.bin"), "old content");
     app.ctx.settings.eventsEnabled = 1;
-    QVERIFY(copyFile(app.ctx, app.path(QStringLiteral("source.bin")), app.path(QStringLiteral("dest.bin")), true));
+    QVERIFY(copyFile(app.ctx, app.path(QStringLiteral("source.bin")),
+                     app.path(QStringLiteral("dest.bin")), true));
     QCOMPARE(app.read(QStringLiteral("dest.bin")), content);
     QCOMPARE(app.feedback.progress, progress);
     QCOMPARE(app.feedback.statusTexts.first(), QStringLiteral("E113"));
@@ -147,14 +151,16 @@ void TestShell::copyFileFailureIsError95() {
     QCOMPARE(app.feedback.messages[0].text, QStringLiteral("E1: 95"));
     QVERIFY(app.ctx.settings.fatalError);
     // Once the program is stopping, copies do nothing.
-    QVERIFY(!copyFile(app.ctx, app.path(QStringLiteral("source.bin")), app.path(QStringLiteral("d2")), false));
+    QVERIFY(!copyFile(app.ctx, app.path(QStringLiteral("source.bin")),
+                      app.path(QStringLiteral("d2")), false));
     QVERIFY(!QFile::exists(app.path(QStringLiteral("d2"))));
 }
 
 void TestShell::copyFileKeepsTheOldDestinationWhenTheSourceIsMissing() {
     TempApp app;
     app.write(QStringLiteral("user.dat"), "precious");
-    QVERIFY(!copyFile(app.ctx, app.path(QStringLiteral("absent")), app.path(QStringLiteral("user.dat")), false));
+    QVERIFY(!copyFile(app.ctx, app.path(QStringLiteral("absent")),
+                      app.path(QStringLiteral("user.dat")), false));
     QCOMPARE(app.read(QStringLiteral("user.dat")), QByteArray("precious"));
     QCOMPARE(QDir(app.dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              (QStringList{QStringLiteral("log.txt"), QStringLiteral("user.dat")}));
@@ -233,9 +239,12 @@ void TestShell::netDatReadsFlagsExactly_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("singleUser");
     QTest::addColumn<bool>("localMode");
-    QTest::newRow("single, local") << QByteArray("1\r\nC:\\t\\t_users\\\r\ntrue\r\ntrue\r\n") << true << true;
-    QTest::newRow("True is not true") << QByteArray("0\r\n/srv/t_users/\r\nTrue\r\nfalse\r\n") << false << false;
-    QTest::newRow("blank after true") << QByteArray("2\r\n/x/\r\ntrue \r\ntrue\r\n") << false << true;
+    QTest::newRow("single, local")
+        << QByteArray("1\r\nC:\\t\\t_users\\\r\ntrue\r\ntrue\r\n") << true << true;
+    QTest::newRow("True is not true")
+        << QByteArray("0\r\n/srv/t_users/\r\nTrue\r\nfalse\r\n") << false << false;
+    QTest::newRow("blank after true")
+        << QByteArray("2\r\n/x/\r\ntrue \r\ntrue\r\n") << false << true;
     QTest::newRow("three lines") << QByteArray("0\r\n/x/\r\ntrue\r\n") << true << false;
 }
 
@@ -252,7 +261,8 @@ void TestShell::netDatReadsFlagsExactly() {
 }
 
 void TestShell::netDatBadFirstLineIsError27() {
-    for (const QByteArray& content : {QByteArray("Spanish\r\n/x/\r\ntrue\r\ntrue\r\n"), QByteArray()}) {
+    for (const QByteArray& content :
+         {QByteArray("Spanish\r\n/x/\r\ntrue\r\ntrue\r\n"), QByteArray()}) {
         TempApp app;
         app.write(QStringLiteral("net.dat"), content);
         QVERIFY(!readNetDat(app.ctx));
@@ -274,7 +284,8 @@ void TestShell::netDatRoundTrips() {
     s.singleUser = false;
     s.localMode = false;
     QVERIFY(writeNetDat(app.ctx));
-    QCOMPARE(app.read(QStringLiteral("net.dat")), QByteArray("2\r\n/srv/shared/t_users/\r\nfalse\r\nfalse\r\n"));
+    QCOMPARE(app.read(QStringLiteral("net.dat")),
+             QByteArray("2\r\n/srv/shared/t_users/\r\nfalse\r\nfalse\r\n"));
     s.installLanguage = Spanish;
     s.singleUser = true;
     s.netDataDir.clear();
@@ -287,12 +298,14 @@ void TestShell::netDatRoundTrips() {
     s.netDataDir = QStringLiteral("/srv/\u4e2d/");
     QVERIFY(!writeNetDat(app.ctx));
     QCOMPARE(s.errorNumber, 28);
-    QCOMPARE(app.read(QStringLiteral("net.dat")), QByteArray("2\r\n/srv/shared/t_users/\r\nfalse\r\nfalse\r\n"));
+    QCOMPARE(app.read(QStringLiteral("net.dat")),
+             QByteArray("2\r\n/srv/shared/t_users/\r\nfalse\r\nfalse\r\n"));
 }
 
 void TestShell::codepageRoundTripsEveryByte() {
     QByteArray all;
-    for (int b = 0; b < 256; ++b) all.append(char(b));
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
     QCOMPARE(toCp1252(fromCp1252(all)), std::optional<QByteArray>(all));
     QCOMPARE(fromCp1252(QByteArray("\x80\xe9\xf1")), QStringLiteral("\u20ac\u00e9\u00f1"));
     QVERIFY(!toCp1252(QStringLiteral("\u4e2d")).has_value());

@@ -22,7 +22,9 @@ public:
     void setProgress(int percent) override { progress << percent; }
     void setProgressVisible(bool visible) override { progressVisible = visible; }
     int showMessage(const QString& text, MessageKind kind) override;
-    void showNotice(const QString& text, MessageKind kind) override { notices.append({text, kind}); }
+    void showNotice(const QString& text, MessageKind kind) override {
+        notices.append({text, kind});
+    }
     void processEvents() override { ++eventRuns; }
     void requestTerminate() override { ++terminateRequests; }
     void connectionLost() override { ++connectionLosses; }

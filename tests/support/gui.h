@@ -41,11 +41,13 @@ std::shared_ptr<bool> whenShown(std::function<void(W*)> action, int timeoutMs = 
 
 // True when the lines hold, in this order, lines matching each pattern
 // (anchored regular expressions); other lines may come between them.
-inline bool inOrder(const QStringList& lines, const QStringList& patterns, QString* missing = nullptr) {
+inline bool inOrder(const QStringList& lines, const QStringList& patterns,
+                    QString* missing = nullptr) {
     int at = 0;
     for (const QString& pattern : patterns) {
         const QRegularExpression re(QRegularExpression::anchoredPattern(pattern));
-        while (at < lines.size() && !re.match(lines[at]).hasMatch()) ++at;
+        while (at < lines.size() && !re.match(lines[at]).hasMatch())
+            ++at;
         if (at == lines.size()) {
             if (missing) *missing = pattern;
             return false;

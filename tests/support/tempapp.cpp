@@ -10,7 +10,9 @@ namespace tessera::test {
 
 TempApp::TempApp() : ctx(feedback, clock, random, 0.0) {
     ctx.settings.appDir = withTrailingSeparator(QDir::toNativeSeparators(dir.path()));
-    for (int n = 1; n <= 621; ++n) ctx.language.setEntry(n, QStringLiteral("E%1").arg(n));
+    ctx.settings.initialise(clock.moment);
+    for (int n = 1; n <= 621; ++n)
+        ctx.language.setEntry(n, QStringLiteral("E%1").arg(n));
     ctx.eventLog().setEnabled(true);
 }
 
