@@ -239,6 +239,10 @@ void TesseraApp::createForms() {
     add(consejos_, new TPConsejos(*this, owner));
     ayuda_ = new TPAyuda;
 
+    connect(principal_->Submenu_Ayuda_Contenido, &QAction::triggered, this, &TesseraApp::showHelp);
+    connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
+    connect(principal_->Submenu_Ayuda_AcercaDe, &QAction::triggered, acercaDe_, &QDialog::exec);
+
     principal_->setWindowTitle(QLatin1String(Title));
     acercaDe_->L_Version->setText(QLatin1String(VersionLong));
     principal_->Panel_Version->setText(QLatin1String(VersionShort));
@@ -388,6 +392,7 @@ void TesseraApp::installHelp() {
 }
 
 void TesseraApp::showHelp() {
+    if (ctx_.settings.eventsEnabled != 1) return;
     if (!ayuda_->showFile(ctx_.appFile(QStringLiteral("help.hlp"))))
         showMessage(ctx_.entry(30), MessageKind::Information);
 }

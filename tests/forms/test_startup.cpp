@@ -1,4 +1,5 @@
 #include "forms/tesseraapp.h"
+#include "forms/tpayuda.h"
 #include "forms/tpconfiguracion.h"
 #include "forms/tpmensaje.h"
 #include "forms/tpprincipal.h"
@@ -113,6 +114,9 @@ void TestStartup::singleUserStartAndShutdown() {
     QCOMPARE(inst.files.read(QStringLiteral("help.hlp")),
              inst.files.read(QStringLiteral("HELP_ESP_001.HLP")));
     QVERIFY(app->presentacion() == nullptr);
+    main.Submenu_Ayuda_Contenido->trigger();
+    QVERIFY(app->ayuda().isVisible());
+    QCOMPARE(app->ayuda().windowTitle(), QStringLiteral("Ayuda de Tessera"));
 
     for (const QString& name : TesseraApp::workingFiles())
         inst.files.write(name, "work");
