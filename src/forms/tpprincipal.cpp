@@ -948,9 +948,9 @@ struct MenuSpec {
 
 constexpr Item Separator{};
 
-constexpr Item submenu(const MenuSpec& spec) {
+constexpr Item submenu(const MenuSpec& menuDef) {
     Item item;
-    item.sub = &spec;
+    item.sub = &menuDef;
     return item;
 }
 
@@ -1240,11 +1240,11 @@ QAction* createAction(TPPrincipal& window, const Item& item, QObject* parent) {
     return action;
 }
 
-QMenu* buildMenu(TPPrincipal& window, const MenuSpec& spec, QWidget* parent) {
-    auto* menu = new QMenu(QString::fromUtf8(spec.title), parent);
-    menu->setObjectName(QLatin1String(spec.name));
+QMenu* buildMenu(TPPrincipal& window, const MenuSpec& menuDef, QWidget* parent) {
+    auto* menu = new QMenu(QString::fromUtf8(menuDef.title), parent);
+    menu->setObjectName(QLatin1String(menuDef.name));
     QActionGroup* group = nullptr;
-    for (const Item& item : spec.items) {
+    for (const Item& item : menuDef.items) {
         if (item.sub) {
             menu->addMenu(buildMenu(window, *item.sub, menu));
         } else if (!item.name) {
@@ -1258,7 +1258,7 @@ QMenu* buildMenu(TPPrincipal& window, const MenuSpec& spec, QWidget* parent) {
             menu->addAction(action);
         }
     }
-    if (spec.member) window.*spec.member = menu;
+    if (menuDef.member) window.*menuDef.member = menu;
     return menu;
 }
 
@@ -1486,8 +1486,8 @@ void TPPrincipal::buildMenus() {
     menuBar->setNativeMenuBar(false);
     // Centred in its row, which the suggestion line and the clock make taller.
     menuBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    for (const MenuSpec& spec : MainMenus)
-        menuBar->addMenu(buildMenu(*this, spec, menuBar));
+    for (const MenuSpec& menuDef : MainMenus)
+        menuBar->addMenu(buildMenu(*this, menuDef, menuBar));
     if (auto* shelves = menuBar->findChild<QMenu*>(QStringLiteral("Submenu_Est_Activa")))
         addMirrorItems(shelves, QStringLiteral("Submenu_Est_"), 2, 0, shelfMenuItems);
     if (auto* books = menuBar->findChild<QMenu*>(QStringLiteral("Submenu_Libro_Activo")))
