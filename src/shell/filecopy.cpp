@@ -10,6 +10,7 @@ namespace tessera {
 
 namespace {
 constexpr qint64 BlockSize = 2048;
+constexpr int MaxAttempts = 10;
 
 // Restores the events-enabled flag and clears the progress display however the copy ends.
 class CopyScope {
@@ -48,42 +49,68 @@ bool copyBlocks(Context& ctx, QFile& in, QFile& out, bool showProgress) {
     }
     return out.flush();
 }
+
+enum class Attempt { Done, CopyFailed, ReplaceFailed };
+
+Attempt copyAttempt(Context& ctx, const QString& source, const QString& destination, bool showProgress) {
+    CopyScope scope(ctx);
+    if (showProgress) {
+        ctx.feedback().setStatusText(ctx.entry(113));
+        ctx.feedback().setProgressVisible(true);
+        ctx.feedback().setProgress(0);
+    } else {
+        ctx.feedback().setStatusText(QString());
+        ctx.feedback().setProgressVisible(false);
+    }
+
+    // The copy goes to a twin first and replaces the destination only when
+    // complete, so a failure half-way never leaves a cut copy in its place.
+    const QString twin = destination + QStringLiteral(".~cp");
+    QFile::remove(twin);
+    QFile in(source);
+    QFile out(twin);
+    const bool copied = in.open(QIODevice::ReadOnly) &&
+                        out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                        copyBlocks(ctx, in, out, showProgress);
+    in.close();
+    out.close();
+    if (!copied) {
+        QFile::remove(twin);
+        return Attempt::CopyFailed;
+    }
+    // A destination held by someone else (another computer on a shared
+    // folder) is worth another try; the old file stays until it can be replaced.
+    if (QFileInfo::exists(destination) && !QFile::remove(destination)) {
+        QFile::remove(twin);
+        return Attempt::ReplaceFailed;
+    }
+    ctx.delay(1);
+    if (!QFile::rename(twin, destination)) {
+        QFile::remove(twin);
+        return Attempt::ReplaceFailed;
+    }
+    return Attempt::Done;
+}
 } // namespace
 
 bool copyFile(Context& ctx, const QString& source, const QString& destination, bool showProgress) {
     if (ctx.settings.fatalError) return false;
-    bool ok = false;
-    {
-        CopyScope scope(ctx);
-        if (showProgress) {
-            ctx.feedback().setStatusText(ctx.entry(113));
-            ctx.feedback().setProgressVisible(true);
-            ctx.feedback().setProgress(0);
-        } else {
-            ctx.feedback().setStatusText(QString());
-            ctx.feedback().setProgressVisible(false);
+    for (int attempt = 1; attempt <= MaxAttempts; ++attempt) {
+        switch (copyAttempt(ctx, source, destination, showProgress)) {
+        case Attempt::Done:
+            return true;
+        case Attempt::CopyFailed:
+            reportError(ctx, err::CopyFile);
+            return false;
+        case Attempt::ReplaceFailed:
+            break;
         }
-
-        // The copy goes to a twin first and replaces the destination only when
-        // complete, so a failure half-way never leaves a cut copy in its place.
-        const QString twin = destination + QStringLiteral(".~cp");
-        QFile::remove(twin);
-        QFile in(source);
-        QFile out(twin);
-        ok = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-             copyBlocks(ctx, in, out, showProgress);
-        in.close();
-        out.close();
-        if (ok) {
-            if (QFileInfo::exists(destination) && !QFile::remove(destination))
-                ctx.feedback().showMessage(ctx.entry(8), MessageKind::Error);
-            ctx.delay(1);
-            ok = QFile::rename(twin, destination);
-        }
-        if (!ok) QFile::remove(twin);
+        ctx.delay(75 + ctx.random().below(25));
+        if (attempt == MaxAttempts - 1) ctx.feedback().connectionLost();
     }
-    if (!ok) reportError(ctx, err::CopyFile);
-    return ok;
+    // The person learns that the file could not be replaced; what was there is kept.
+    ctx.feedback().showMessage(ctx.entry(8), MessageKind::Error);
+    return false;
 }
 
 } // namespace tessera

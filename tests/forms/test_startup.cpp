@@ -1,6 +1,7 @@
 #include "forms/tesseraapp.h"
 #include "forms/tpayuda.h"
 #include "forms/tpconfiguracion.h"
+#include "forms/tplogin.h"
 #include "forms/tpmensaje.h"
 #include "forms/tpprincipal.h"
 #include "support/gui.h"
@@ -64,6 +65,7 @@ private slots:
     void timerShowsNewsAtTickTwentyOnly();
     void languageFileErrors();
     void unwritableLogDoesNotStopTheProgram();
+    void multiUserStartResetsTheLibraryAndAsksForALogin();
 };
 
 void TestStartup::singleUserStartAndShutdown() {
@@ -263,6 +265,35 @@ void TestStartup::unwritableLogDoesNotStopTheProgram() {
     QVERIFY(app->principal().isVisible());
     QCOMPARE(app->ctx().eventLog().lines().first(), QStringLiteral("MIN app_start"));
     QVERIFY(app->ctx().eventLog().lines().contains(QStringLiteral("MIN rf per=0")));
+}
+
+void TestStartup::multiUserStartResetsTheLibraryAndAsksForALogin() {
+    Installation inst;
+    inst.files.write(QStringLiteral("net.dat"), "0\r\n" + inst.files.path(QStringLiteral("t_users/")).toUtf8() +
+                                                    "\r\nfalse\r\ntrue\r\n");
+    inst.files.write(QStringLiteral("library_esp.dat"), "[default library]\r\n");
+    inst.files.write(QStringLiteral("library.dat"), "[someone's own library]\r\n");
+    inst.files.write(QStringLiteral("books.dat"), "a book\r\n");
+    auto login = whenShown<TPLogin>([](TPLogin* dialog) { dialog->close(); });
+    auto app = inst.start();
+    QVERIFY(*login);
+    QVERIFY(inst.started);
+    QVERIFY(inOrder(inst.log(), {"MIN rd lngf", "MIN app_act", "MIN main sh", "MIN conf net", "MIN cnet end",
+                                 "MIN rd lib", "MIN lib rd", "MIN mult_user", "MIN rd cnet", "MIN rd cnet end",
+                                 "MIN log_show", "ACT LOGIN", "DES LOGIN"}));
+    QVERIFY(!inst.log().contains(QStringLiteral("MIN app_act mono")));
+    QCOMPARE(inst.files.read(QStringLiteral("library.dat")), QByteArray("[default library]\r\n"));
+    QCOMPARE(inst.files.read(QStringLiteral("books.dat")), QByteArray());
+
+    // Cancelling the login leaves the main window waiting, its bar locked, its timer off.
+    TPPrincipal& main = app->principal();
+    QVERIFY(main.isVisible());
+    QVERIFY(!main.Timer->isActive());
+    QVERIFY(!main.Barra_Tools_Opciones->isEnabled());
+    QVERIFY(!main.Barra_Tools_Salir->isEnabled());
+    QVERIFY(main.Barra_Tools_Logout->isVisible());
+    QVERIFY(main.Menu_Usuario->menuAction()->isVisible());
+    QVERIFY(!main.Submenu_Salir->isVisible());
 }
 
 QTEST_MAIN(TestStartup)

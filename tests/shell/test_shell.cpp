@@ -25,6 +25,7 @@ private slots:
     void copyFileRunsBlocksWithProgress();
     void copyFileFailureIsError95();
     void copyFileKeepsTheOldDestinationWhenTheSourceIsMissing();
+    void copyFileRetriesADestinationThatCannotBeReplaced();
     void dateTextRoundTrips();
     void dateParserRejectsBadPieces_data();
     void dateParserRejectsBadPieces();
@@ -164,6 +165,22 @@ void TestShell::copyFileKeepsTheOldDestinationWhenTheSourceIsMissing() {
     QCOMPARE(app.read(QStringLiteral("user.dat")), QByteArray("precious"));
     QCOMPARE(QDir(app.dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
              (QStringList{QStringLiteral("log.txt"), QStringLiteral("user.dat")}));
+}
+
+void TestShell::copyFileRetriesADestinationThatCannotBeReplaced() {
+    TempApp app;
+    app.write(QStringLiteral("source.bin"), "new");
+    // A folder in the destination's place cannot be removed: it stands for a
+    // file another computer holds open.
+    app.write(QStringLiteral("held/inside"), "kept");
+    QVERIFY(!copyFile(app.ctx, app.path(QStringLiteral("source.bin")), app.path(QStringLiteral("held")), false));
+    QCOMPARE(app.feedback.connectionLosses, 1);
+    QCOMPARE(app.feedback.messages.size(), 1);
+    QCOMPARE(app.feedback.messages[0].text, QStringLiteral("E8"));
+    QVERIFY(!app.ctx.settings.fatalError);
+    QCOMPARE(app.read(QStringLiteral("held/inside")), QByteArray("kept"));
+    QVERIFY(!QFile::exists(app.path(QStringLiteral("held.~cp"))));
+    QCOMPARE(app.read(QStringLiteral("source.bin")), QByteArray("new"));
 }
 
 void TestShell::dateTextRoundTrips() {
