@@ -1,5 +1,6 @@
 #include "shell/filecopy.h"
 
+#include "shell/access.h"
 #include "shell/context.h"
 #include "shell/errors.h"
 
@@ -10,7 +11,6 @@ namespace tessera {
 
 namespace {
 constexpr qint64 BlockSize = 2048;
-constexpr int MaxAttempts = 10;
 
 // Restores the events-enabled flag and clears the progress display however the copy ends.
 class CopyScope {
@@ -50,8 +50,6 @@ bool copyBlocks(Context& ctx, QFile& in, QFile& out, bool showProgress) {
     return out.flush();
 }
 
-enum class Attempt { Done, CopyFailed, ReplaceFailed };
-
 Attempt copyAttempt(Context& ctx, const QString& source, const QString& destination, bool showProgress) {
     CopyScope scope(ctx);
     if (showProgress) {
@@ -76,18 +74,18 @@ Attempt copyAttempt(Context& ctx, const QString& source, const QString& destinat
     out.close();
     if (!copied) {
         QFile::remove(twin);
-        return Attempt::CopyFailed;
+        return Attempt::Stop;
     }
     // A destination held by someone else (another computer on a shared
     // folder) is worth another try; the old file stays until it can be replaced.
     if (QFileInfo::exists(destination) && !QFile::remove(destination)) {
         QFile::remove(twin);
-        return Attempt::ReplaceFailed;
+        return Attempt::Retry;
     }
     ctx.delay(1);
     if (!QFile::rename(twin, destination)) {
         QFile::remove(twin);
-        return Attempt::ReplaceFailed;
+        return Attempt::Retry;
     }
     return Attempt::Done;
 }
@@ -95,21 +93,19 @@ Attempt copyAttempt(Context& ctx, const QString& source, const QString& destinat
 
 bool copyFile(Context& ctx, const QString& source, const QString& destination, bool showProgress) {
     if (ctx.settings.fatalError) return false;
-    for (int attempt = 1; attempt <= MaxAttempts; ++attempt) {
-        switch (copyAttempt(ctx, source, destination, showProgress)) {
-        case Attempt::Done:
-            return true;
-        case Attempt::CopyFailed:
-            reportError(ctx, err::CopyFile);
-            return false;
-        case Attempt::ReplaceFailed:
-            break;
-        }
-        ctx.delay(75 + ctx.random().below(25));
-        if (attempt == MaxAttempts - 1) ctx.feedback().connectionLost();
+    bool copyFailed = false;
+    const bool done = withAccessRule(ctx, [&] {
+        const Attempt result = copyAttempt(ctx, source, destination, showProgress);
+        copyFailed = result == Attempt::Stop;
+        return result;
+    });
+    if (done) return true;
+    if (copyFailed) {
+        reportError(ctx, err::CopyFile);
+    } else {
+        // The person learns that the file could not be replaced; what was there is kept.
+        ctx.feedback().showMessage(ctx.entry(8), MessageKind::Error);
     }
-    // The person learns that the file could not be replaced; what was there is kept.
-    ctx.feedback().showMessage(ctx.entry(8), MessageKind::Error);
     return false;
 }
 
