@@ -1,8 +1,9 @@
-# Copies data/ into the application directory, leaving out build files and
-# placeholders, and makes sure the folders of the directory tree exist.
+# Copies data/ into the application directory, leaving out build files,
+# placeholders and the sources of the sample books (the build turns those into
+# the books of books/), and makes sure the folders of the directory tree exist.
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
 foreach(f IN LISTS files)
-  if(f MATCHES "(^|/)CMakeLists\\.txt$" OR f MATCHES "(^|/)\\.keep$")
+  if(f MATCHES "(^|/)CMakeLists\\.txt$" OR f MATCHES "(^|/)\\.keep$" OR f MATCHES "^books/")
     continue()
   endif()
   get_filename_component(dir ${DST}/${f} DIRECTORY)

@@ -2,53 +2,103 @@
 """Writes data/txt_esp.txt, txt_eng.txt and txt_por.txt from catalogue.tsv, and
 src/interface/texttargets.cpp, the table that tells which control shows which entry.
 
-Each language file holds entries 1..621 in order, then the end marker. Entries
-not yet in the catalogue get a short provisional text naming their number.
-The files are Windows-1252 with CR LF line ends, as the program reads them.
+Each language file holds entries 1..621 in order, each after a comment that says
+what it serves, then the end marker. The files are Windows-1252 with CR LF line
+ends, as the program reads them. The catalogue is checked first: every entry
+1..621 once, well-formed targets, no control served by two entries, and texts
+that the entry rule reads back unchanged. Nothing is written when a check fails.
 """
 import csv
 import pathlib
+import re
+import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
 DATA = HERE.parent.parent / "data"
 ENTRIES = 621
+CAPACITY = 255
 SRC = HERE.parent.parent / "src" / "interface"
 COL_TARGETS, COL_SERVES = 1, 2
-LANGUAGES = [("txt_esp.txt", 3, "Texto"), ("txt_eng.txt", 4, "Text"), ("txt_por.txt", 5, "Texto")]
+COLUMNS = 6
+LANGUAGES = [("txt_esp.txt", 3), ("txt_eng.txt", 4), ("txt_por.txt", 5)]
+TARGET = re.compile(r"TP[A-Za-z_]+(\.[A-Za-z_][A-Za-z0-9_]*(\[(0|[1-9][0-9]*)\])?)?")
+HEADER = ["{ Tessera interface texts. One entry per line, in order; text in braces is a comment. }",
+          "{ A final @ keeps trailing blanks. Generated from scripts/language/catalogue.tsv. }"]
+
+
+class CatalogueError(Exception):
+    pass
 
 
 def catalogue():
     rows = {}
     with open(HERE / "catalogue.tsv", encoding="utf-8", newline="") as f:
-        for row in csv.reader(f, delimiter="\t"):
+        # Texts hold double quotes of their own: no CSV quoting.
+        for line, row in enumerate(csv.reader(f, delimiter="\t", quoting=csv.QUOTE_NONE), 1):
             if not row or row[0].startswith("#"):
                 continue
-            rows[int(row[0])] = row
+            if len(row) != COLUMNS:
+                raise CatalogueError(f"line {line}: {len(row)} columns, {COLUMNS} expected")
+            if not row[0].isdigit() or not 1 <= int(row[0]) <= ENTRIES:
+                raise CatalogueError(f"line {line}: entry {row[0]!r} is not a number 1..{ENTRIES}")
+            n = int(row[0])
+            if n in rows:
+                raise CatalogueError(f"line {line}: entry {n} appears twice")
+            rows[n] = row
+    missing = [n for n in range(1, ENTRIES + 1) if n not in rows]
+    if missing:
+        raise CatalogueError(f"entries missing from the catalogue: {missing}")
     return rows
 
 
-def escape(text):
-    # A trailing blank would be lost without the "@" that ends an entry; braces open comments.
+def check_text(n, language, text):
+    where = f"entry {n} ({language})"
+    if not text.strip():
+        raise CatalogueError(f"{where} is empty")
     if "{" in text or "}" in text:
-        raise ValueError(f"braces are comment marks: {text!r}")
+        raise CatalogueError(f"{where}: braces are comment marks: {text!r}")
+    if "\r" in text or "\n" in text:
+        raise CatalogueError(f"{where}: a text is one line")
+    if len(text) > CAPACITY:
+        raise CatalogueError(f"{where}: {len(text)} characters, at most {CAPACITY}")
+    try:
+        text.encode("cp1252")
+    except UnicodeEncodeError as error:
+        raise CatalogueError(f"{where}: not representable in Windows-1252: {error}") from None
+
+
+def check(rows):
+    served = {}
+    for n, row in rows.items():
+        if "{" in row[COL_SERVES] or "}" in row[COL_SERVES]:
+            raise CatalogueError(f"entry {n}: the serves column becomes a comment; no braces")
+        tokens = row[COL_TARGETS].split()
+        if not tokens or ("-" in tokens and len(tokens) > 1):
+            raise CatalogueError(f"entry {n}: targets are \"-\" alone or one or more controls")
+        for token in tokens:
+            if token == "-":
+                continue
+            if not TARGET.fullmatch(token):
+                raise CatalogueError(f"entry {n}: malformed target {token!r}")
+            if token in served:
+                raise CatalogueError(f"{token} is served by entries {served[token]} and {n}")
+            served[token] = n
+        for name, column in LANGUAGES:
+            check_text(n, name, row[column])
+
+
+def escape(text):
+    # A trailing blank would be lost without the "@" that ends an entry; so would a final "@".
     return text + "@" if text.endswith(" ") or text.endswith("@") else text
 
 
-def main():
-    rows = catalogue()
-    for name, column, provisional in LANGUAGES:
-        lines = ["{ Tessera interface texts. One entry per line, in order; text in braces is a comment. }",
-                 "{ A final @ keeps trailing blanks. Generated from scripts/language/catalogue.tsv. }"]
-        for n in range(1, ENTRIES + 1):
-            row = rows.get(n)
-            if row:
-                lines.append(f"{{{n}: {row[COL_SERVES]}}}")
-                lines.append(escape(row[column]))
-            else:
-                lines.append(f"{provisional} {n}")
-        lines.append(">>>end<<<")
-        (DATA / name).write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
-    write_targets(rows)
+def language_file(rows, column):
+    lines = list(HEADER)
+    for n in range(1, ENTRIES + 1):
+        lines.append(f"{{{n}: {rows[n][COL_SERVES]}}}")
+        lines.append(escape(rows[n][column]))
+    lines.append(">>>end<<<")
+    return ("\r\n".join(lines) + "\r\n").encode("cp1252")
 
 
 def parse_target(token):
@@ -60,7 +110,7 @@ def parse_target(token):
     return form, rest, item
 
 
-def write_targets(rows):
+def targets_source(rows):
     out = ["// Generated by scripts/language/make-language-files.py from catalogue.tsv; do not edit.",
            '#include "interface/texttargets.h"', "", "namespace tessera {", "",
            "const std::vector<TextTarget>& textTargets() {",
@@ -72,7 +122,18 @@ def write_targets(rows):
             form, control, item = parse_target(token)
             out.append(f'        {{{n}, "{form}", "{control}", {item}}},')
     out += ["    };", "    return targets;", "}", "", "} // namespace tessera", ""]
-    (SRC / "texttargets.cpp").write_text("\n".join(out), encoding="utf-8")
+    return "\n".join(out)
+
+
+def main():
+    try:
+        rows = catalogue()
+        check(rows)
+    except CatalogueError as error:
+        sys.exit(f"catalogue.tsv: {error}")
+    for name, column in LANGUAGES:
+        (DATA / name).write_bytes(language_file(rows, column))
+    (SRC / "texttargets.cpp").write_text(targets_source(rows), encoding="utf-8")
 
 
 if __name__ == "__main__":

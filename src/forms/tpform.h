@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QEventLoop;
+
 namespace tessera {
 
 class Context;
@@ -16,6 +18,10 @@ public:
     TPForm(TesseraApp& app, const QString& tag, QWidget* parent = nullptr);
 
     const QString& tag() const { return tag_; }
+    // Modal showing. Showing logs the activation, which lets messages run, so
+    // the window may already be closed when the wait would begin; then there is
+    // nothing to wait for.
+    int exec() override;
     // Sets every caption and text of the window from the language table.
     virtual void applyLanguage() {}
 
@@ -31,6 +37,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void activate();
+
+    QEventLoop* loop_ = nullptr;
     TesseraApp& app_;
     QString tag_;
 };
