@@ -28,6 +28,7 @@ void TPForm::activate() {
     if (!isVisible()) return;
     if (!tag_.isEmpty()) ctx().log(QStringLiteral("ACT ") + tag_);
     formActivate();
+    activated_ = isVisible();
 }
 
 int TPForm::exec() {
@@ -45,6 +46,7 @@ int TPForm::exec() {
 
 void TPForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
+    activated_ = false;
     if (loop_) loop_->exit();
     if (event->spontaneous()) return;
     formClose();

@@ -22,6 +22,8 @@ public:
     // the window may already be closed when the wait would begin; then there is
     // nothing to wait for.
     int exec() override;
+    // True once the window's activation has run since it was last shown.
+    bool activated() const { return activated_; }
     // Sets every caption and text of the window from the language table.
     virtual void applyLanguage() {}
 
@@ -40,6 +42,7 @@ private:
     void activate();
 
     QEventLoop* loop_ = nullptr;
+    bool activated_ = false;
     TesseraApp& app_;
     QString tag_;
 };

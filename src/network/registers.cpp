@@ -1,8 +1,9 @@
 #include "network/registers.h"
 
 #include "shell/access.h"
-#include "shell/binaryfields.h"
+#include "bookfiles/binaryfield.h"
 #include "shell/context.h"
+#include "shell/datetext.h"
 #include "shell/errors.h"
 #include "shell/filecopy.h"
 #include "shell/paths.h"
@@ -57,51 +58,80 @@ bool createEmptyFile(const QString& path) {
 }
 } // namespace
 
+namespace {
+struct TextField {
+    int offset;
+    int capacity;
+};
+
+// Writes the texts into the record, or nothing when one does not fit its field.
+bool setTexts(QByteArray& record, std::initializer_list<std::pair<TextField, const QString*>> fields) {
+    for (const auto& [field, text] : fields)
+        if (bin::ansiProblem(*text, field.capacity) != bin::TextProblem::None) return false;
+    for (const auto& [field, text] : fields) bin::setShortString(record, field.offset, field.capacity, *text);
+    return true;
+}
+
+void setMoment(QByteArray& record, int offset, const QDateTime& moment) {
+    bin::setF64(record, offset, moment.isValid() ? toDayCount(moment) : 0.0);
+}
+
+QDateTime moment(const QByteArray& record, int offset) {
+    const double days = bin::f64(record, offset);
+    return days == 0.0 ? QDateTime() : fromDayCount(days);
+}
+} // namespace
+
 std::optional<QByteArray> UserRecord::encode() const {
-    RecordWriter w(Size);
-    bool ok = w.string(0, 32, name) && w.string(40, 24, password) && w.string(88, 64, address) &&
-              w.string(153, 16, postalCode) && w.string(170, 24, city) && w.string(195, 24, country) &&
-              w.string(220, 24, telephone) && w.string(245, 24, mobile) && w.string(270, 64, email);
-    if (!ok) return std::nullopt;
-    w.int32(36, number);
-    w.flag(65, usesPassword);
-    w.flag(66, inactive);
-    w.dateTime(72, registered);
-    w.dateTime(80, deregistered);
-    return w.bytes();
+    QByteArray record(Size, '\0');
+    const bool fits = setTexts(record, {{{0, 32}, &name},
+                                        {{40, 24}, &password},
+                                        {{88, 64}, &address},
+                                        {{153, 16}, &postalCode},
+                                        {{170, 24}, &city},
+                                        {{195, 24}, &country},
+                                        {{220, 24}, &telephone},
+                                        {{245, 24}, &mobile},
+                                        {{270, 64}, &email}});
+    if (!fits) return std::nullopt;
+    bin::setI32(record, 36, number);
+    bin::setFlag(record, 65, usesPassword);
+    bin::setFlag(record, 66, inactive);
+    setMoment(record, 72, registered);
+    setMoment(record, 80, deregistered);
+    return record;
 }
 
 UserRecord UserRecord::decode(const QByteArray& bytes) {
-    const RecordReader r(bytes);
     UserRecord u;
-    u.name = r.string(0, 32);
-    u.number = r.int32(36);
-    u.password = r.string(40, 24);
-    u.usesPassword = r.flag(65);
-    u.inactive = r.flag(66);
-    u.registered = r.dateTime(72);
-    u.deregistered = r.dateTime(80);
-    u.address = r.string(88, 64);
-    u.postalCode = r.string(153, 16);
-    u.city = r.string(170, 24);
-    u.country = r.string(195, 24);
-    u.telephone = r.string(220, 24);
-    u.mobile = r.string(245, 24);
-    u.email = r.string(270, 64);
+    u.name = bin::shortString(bytes, 0, 32);
+    u.number = bin::i32(bytes, 36);
+    u.password = bin::shortString(bytes, 40, 24);
+    u.usesPassword = bin::flag(bytes, 65);
+    u.inactive = bin::flag(bytes, 66);
+    u.registered = moment(bytes, 72);
+    u.deregistered = moment(bytes, 80);
+    u.address = bin::shortString(bytes, 88, 64);
+    u.postalCode = bin::shortString(bytes, 153, 16);
+    u.city = bin::shortString(bytes, 170, 24);
+    u.country = bin::shortString(bytes, 195, 24);
+    u.telephone = bin::shortString(bytes, 220, 24);
+    u.mobile = bin::shortString(bytes, 245, 24);
+    u.email = bin::shortString(bytes, 270, 64);
     return u;
 }
 
 std::optional<QByteArray> ComputerRecord::encode() const {
-    RecordWriter w(Size);
-    if (!w.string(1, 10, identifier) || !w.string(12, 32, location) || !w.string(45, 255, description))
+    QByteArray record(Size, '\0');
+    if (!setTexts(record, {{{1, 10}, &identifier}, {{12, 32}, &location}, {{45, 255}, &description}}))
         return std::nullopt;
-    w.flag(0, inactive);
-    return w.bytes();
+    bin::setFlag(record, 0, inactive);
+    return record;
 }
 
 ComputerRecord ComputerRecord::decode(const QByteArray& bytes) {
-    const RecordReader r(bytes);
-    return {r.flag(0), r.string(1, 10), r.string(12, 32), r.string(45, 255)};
+    return {bin::flag(bytes, 0), bin::shortString(bytes, 1, 10), bin::shortString(bytes, 12, 32),
+            bin::shortString(bytes, 45, 255)};
 }
 
 QString adminFolder(const Context& ctx) {
@@ -188,9 +218,9 @@ bool CreateUser(Context& ctx, const UserRecord& user) {
         return false;
     }
 
-    RecordWriter assignment(AssignmentRecordSize);
-    assignment.int32(0, user.number);
-    if (!appendBytes(registerPath(ctx, AssignmentsFile), assignment.bytes())) {
+    QByteArray assignment(AssignmentRecordSize, '\0');
+    bin::setI32(assignment, 0, user.number);
+    if (!appendBytes(registerPath(ctx, AssignmentsFile), assignment)) {
         reportError(ctx, err::CreateUser3);
         return false;
     }

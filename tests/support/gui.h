@@ -5,12 +5,24 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <type_traits>
+
+#include "forms/tpform.h"
 #include <functional>
 #include <memory>
 
 namespace tessera::test {
 
-// Acts on the first visible top-level window of type W as soon as one shows
+// A window is ready for the person once it shows and, for our dialogs, its
+// activation has run.
+template <typename W>
+bool ready(W* window) {
+    if (!window || !window->isVisible()) return false;
+    if constexpr (std::is_base_of_v<TPForm, W>) return window->activated();
+    return true;
+}
+
+// Acts on the first ready top-level window of type W as soon as one shows
 // (modal windows block the test's own code, so the action runs from a timer).
 // Returns a flag that tells whether it ran.
 template <typename W>
@@ -22,7 +34,7 @@ std::shared_ptr<bool> whenShown(std::function<void(W*)> action, int timeoutMs = 
         *waited += 5;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* window = qobject_cast<W*>(w);
-            if (window && window->isVisible()) {
+            if (ready(window)) {
                 timer->stop();
                 timer->deleteLater();
                 *done = true;
@@ -56,5 +68,29 @@ inline bool inOrder(const QStringList& lines, const QStringList& patterns,
     }
     return true;
 }
+
+} // namespace tessera::test
+
+namespace tessera::test {
+
+// Keeps pressing the named button of every message box that shows, until destroyed.
+template <typename Box>
+class AutoAnswer {
+public:
+    explicit AutoAnswer(std::function<void(Box*)> answer) {
+        QObject::connect(&timer_, &QTimer::timeout, [answer, this] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<Box*>(w); ready(box)) {
+                    ++answered;
+                    answer(box);
+                }
+        });
+        timer_.start(5);
+    }
+    int answered = 0;
+
+private:
+    QTimer timer_;
+};
 
 } // namespace tessera::test
