@@ -1,5 +1,9 @@
 #include "forms/tesseraapp.h"
 
+#include "forms/barslayout.h"
+#include "forms/languageapply.h"
+#include "interface/preferences.h"
+
 #include "forms/tpacercade.h"
 #include "forms/tpadmin.h"
 #include "forms/tpanhadirlibro.h"
@@ -45,6 +49,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -242,6 +247,13 @@ void TesseraApp::createForms() {
     connect(principal_->Submenu_Ayuda_Contenido, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Submenu_Ayuda_AcercaDe, &QAction::triggered, acercaDe_, &QDialog::exec);
+    connectLanguageCommands();
+    const auto openOptions = [this] {
+        if (ctx_.settings.eventsEnabled == 1) opciones_->exec();
+    };
+    connect(principal_->Barra_Tools_Opciones, &QAction::triggered, this, openOptions);
+    if (auto* action = principal_->findChild<QAction*>(QStringLiteral("Submenu_Tools_Opciones")))
+        connect(action, &QAction::triggered, this, openOptions);
 
     principal_->setWindowTitle(QLatin1String(Title));
     acercaDe_->L_Version->setText(QLatin1String(VersionLong));
@@ -291,9 +303,12 @@ void TesseraApp::loadInterfaceTexts() {
         showMessage(QStringLiteral("Error en el fichero de idioma"), MessageKind::Error);
         ctx_.delay(1);
     }
+    applyTexts(ctx_.language, forms_);
     principal_->applyLanguage();
     for (QWidget* form : forms_)
         if (auto* dialog = qobject_cast<TPForm*>(form)) dialog->applyLanguage();
+    applyHints(ctx_.settings.showHints, forms_);
+    markLanguage();
 }
 
 void TesseraApp::applicationActivation() {
@@ -344,7 +359,7 @@ void TesseraApp::singleUserStart() {
     ctx_.log(QStringLiteral("MIN sht"));
     if (s.firstRun) consejos_->exec();
     showTipAtStart();
-    showSuggestion(1);
+    showSuggestion(1, true);
     ctx_.log(QStringLiteral("MIN sc hf"));
     searchHelpFiles(ctx_);
     ctx_.log(QStringLiteral("MIN rd hf"));
@@ -386,6 +401,45 @@ void TesseraApp::multiUserStart() {
     }
 }
 
+void TesseraApp::connectLanguageCommands() {
+    static constexpr struct {
+        const char* item;
+        int language;
+    } Items[] = {{"Submenu_Idioma_Espanhol", Spanish}, {"Submenu_Idioma_Ingles", English},
+                 {"Submenu_Idioma_Portugues", Portuguese}};
+    for (const auto& item : Items)
+        if (auto* action = principal_->findChild<QAction*>(QLatin1String(item.item))) {
+            const int language = item.language;
+            connect(action, &QAction::triggered, this, [this, language] {
+                if (ctx_.settings.eventsEnabled == 1) changeLanguage(language, false);
+            });
+        }
+    const auto openDialog = [this] {
+        if (ctx_.settings.eventsEnabled == 1) idioma_->exec();
+    };
+    connect(principal_->Barra_Tools_Idioma, &QAction::triggered, this, openDialog);
+    if (auto* action = principal_->findChild<QAction*>(QStringLiteral("Submenu_Tools_Idioma")))
+        connect(action, &QAction::triggered, this, openDialog);
+}
+
+void TesseraApp::markLanguage() {
+    static constexpr const char* Items[] = {"Submenu_Idioma_Espanhol", "Submenu_Idioma_Ingles",
+                                            "Submenu_Idioma_Portugues"};
+    for (int language = 0; language < 3; ++language)
+        if (auto* action = principal_->findChild<QAction*>(QLatin1String(Items[language])))
+            action->setChecked(language == ctx_.settings.currentLanguage);
+}
+
+void TesseraApp::changeLanguage(int language, bool fromDialog) {
+    ctx_.settings.currentLanguage = language;
+    loadInterfaceTexts();
+    if (fromDialog) {
+        installHelp();
+        showSuggestion(ctx_.settings.currentContext, true);
+    }
+    principal_->applyTitle();
+}
+
 void TesseraApp::installHelp() {
     acercaDe_->L_HelpFile->clear();
     acercaDe_->L_HelpFile->setText(installHelpFile(ctx_));
@@ -401,8 +455,24 @@ void TesseraApp::showHelp() {
 // the sequence and does nothing yet.
 void TesseraApp::startNewsDownload() {}
 std::optional<int> TesseraApp::readPreferences() {
+    if (ctx_.settings.fatalError) return std::nullopt;
+    const quint8 saved = ctx_.settings.eventsEnabled;
+    ctx_.settings.eventsEnabled = 0;
     splashText(QStringLiteral("Reading user data..."));
-    return std::nullopt;
+    const QString bars = ctx_.appFile(QStringLiteral("bars.dat"));
+    if (QFileInfo::exists(bars)) loadBarsLayout(*principal_, bars); // a damaged layout leaves the default
+    const UserDatReading reading = readUserPreferences(ctx_);
+    restoreWindowPlacement(*principal_, ctx_.settings);
+    applyWindowColour(*principal_, ctx_.settings.windowColour);
+    applyBarTransparency(*principal_, ctx_.settings.toolbarTransparency);
+    ctx_.settings.eventsEnabled = saved;
+    return reading.language;
+}
+
+void TesseraApp::writePreferences() {
+    saveBarsLayout(*principal_, ctx_.appFile(QStringLiteral("bars.dat")));
+    recordWindowPlacement(*principal_, ctx_.settings);
+    writeUserPreferences(ctx_);
 }
 void TesseraApp::readLibrary() {}
 void TesseraApp::loadSuggestions() {}
@@ -411,9 +481,12 @@ void TesseraApp::applyNetworkConfiguration() {}
 void TesseraApp::readNetworkConfiguration() {}
 void TesseraApp::bindRegisters() {}
 void TesseraApp::showTipAtStart() {}
-void TesseraApp::showSuggestion(int) {}
+void TesseraApp::showSuggestion(int, bool) {}
 void TesseraApp::addSampleBooks() {}
-void TesseraApp::saveLibrary() {}
+void TesseraApp::saveLibrary() {
+    // The shelves and the book list join the preferences here when the library comes.
+    writePreferences();
+}
 void TesseraApp::closeOpenBook() {}
 
 void TesseraApp::setStatusText(const QString& text) {

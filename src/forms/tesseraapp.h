@@ -122,14 +122,20 @@ private:
     void readNetworkConfiguration();
     void bindRegisters();
     void showTipAtStart();
-    void showSuggestion(int context);
+    void showSuggestion(int context, bool show);
+    void connectLanguageCommands();
+    void markLanguage();
     void addSampleBooks();
 
 public:
     void saveLibrary();
+    void writePreferences();
     void closeOpenBook();
     // Opens the installed help file in the help window.
     void showHelp();
+    // Makes a language current and gives every window its texts; from the
+    // language dialog also the help file and the suggestion follow.
+    void changeLanguage(int language, bool fromDialog);
 
 private:
     bool secondInstance_ = false;

@@ -1,5 +1,6 @@
 #include "forms/tpconfiguracion.h"
 
+#include "forms/flags.h"
 #include "forms/tesseraapp.h"
 #include "network/registers.h"
 #include "shell/configuration.h"
@@ -31,35 +32,6 @@ enum Choice { NoLanguage = 0, ChoiceEnglish = 1, ChoiceSpanish = 2, ChoicePortug
 int languageOfChoice(int choice) {
     static constexpr int Languages[] = {-1, English, Spanish, Portuguese};
     return Languages[choice];
-}
-
-QPixmap flag(int choice) {
-    QPixmap picture(48, 32);
-    QPainter p(&picture);
-    const QRect all(0, 0, 48, 32);
-    switch (choice) {
-    case ChoiceEnglish:
-        p.fillRect(all, Qt::white);
-        p.fillRect(QRect(20, 0, 8, 32), QColor(200, 16, 46));
-        p.fillRect(QRect(0, 12, 48, 8), QColor(200, 16, 46));
-        break;
-    case ChoiceSpanish:
-        p.fillRect(all, QColor(170, 21, 27));
-        p.fillRect(QRect(0, 8, 48, 16), QColor(241, 191, 0));
-        break;
-    default:
-        p.fillRect(QRect(0, 0, 19, 32), QColor(0, 102, 0));
-        p.fillRect(QRect(19, 0, 29, 32), QColor(255, 0, 0));
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(255, 204, 0));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPoint(19, 16), 7, 7);
-        break;
-    }
-    p.setPen(QColor(90, 90, 90));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(all.adjusted(0, 0, -1, -1));
-    return picture;
 }
 
 // A closed book seen from the front, for the sample books page.
@@ -209,7 +181,7 @@ QWidget* TPConfiguracion::buildLanguagePage() {
     for (const Row& row : rows) {
         auto* button = new QToolButton(page);
         button->setObjectName(QLatin1String(row.button));
-        button->setIcon(flag(row.choice));
+        button->setIcon(languageFlag(languageOfChoice(row.choice)));
         button->setIconSize(QSize(48, 32));
         button->setText(row.text);
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

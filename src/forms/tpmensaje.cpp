@@ -54,11 +54,6 @@ TPMensaje::TPMensaje(TesseraApp& app, QWidget* parent)
     connect(Btn_No, &QPushButton::clicked, this, [this] { answer(AnswerNo); });
 }
 
-void TPMensaje::applyLanguage() {
-    Btn_Si->setText(ctx().entry(422));
-    Btn_No->setText(ctx().entry(423));
-}
-
 QString TPMensaje::layoutText(const QString& text) {
     if (text.size() < 40) return QStringLiteral("\n\n") + text;
     if (text.size() < 60) return QStringLiteral("\n") + text;

@@ -20,7 +20,6 @@ public:
     int showMessage(const QString& text, MessageKind kind);
     // Shown without waiting, its "Ok" disabled; the next message takes its place.
     void showNotice(const QString& text, MessageKind kind);
-    void applyLanguage() override;
 
     // The text with the leading line breaks that centre short messages.
     static QString layoutText(const QString& text);

@@ -11,6 +11,8 @@ constexpr std::array<const char*, 5> LabelRows = {"123456", "abcdef", "ABCDEF", 
 
 // Windows system colour 19, the inactive caption text, as the classic scheme draws it.
 const QColor InactiveCaptionText(0, 0, 0);
+// The colour of the main window under the initial interface style (XP).
+const QColor XpWindowColour(191, 215, 249);
 } // namespace
 
 QChar optionLabel(int format, int option) {
@@ -48,6 +50,8 @@ void Settings::initialise(const QDateTime& now) {
     chronoLit = QColor(0, 0, 0);
     chronoUnlit = QColor(255, 251, 240);
     optionsPage = 1;
+    windowColour = XpWindowColour;
+    windowColourSaved = false;
 
     showPage.fill(true);
 

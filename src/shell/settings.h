@@ -94,7 +94,13 @@ struct Settings {
     QColor chronoLit;
     QColor chronoUnlit;
     int optionsPage{};
-    QColor windowColour; // invalid until the user picks one
+    // The colour the main window wears now (line 25 of user.dat). Whoever colours
+    // the window keeps it in step: the style, the colour dialogs, the options.
+    QColor windowColour;
+    // Line 25 was read: the next application of the interface style puts
+    // windowColour on the windows instead of the style's own colour, once.
+    bool windowColourSaved{};
+    // The main window at this moment, as user.dat lines 8..12 keep it.
     bool mainWindowMaximised = true;
     QRect mainWindowRect;
 

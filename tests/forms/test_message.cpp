@@ -1,3 +1,4 @@
+#include "forms/languageapply.h"
 #include "forms/tesseraapp.h"
 #include "forms/tpmensaje.h"
 #include "support/gui.h"
@@ -19,7 +20,7 @@ struct Box {
         for (int n = 1; n <= 621; ++n)
             app.ctx().language.setEntry(n, QStringLiteral("E%1").arg(n));
         app.ctx().eventLog().setEnabled(true);
-        box.applyLanguage();
+        applyTexts(app.ctx().language, {&box});
     }
     TempApp files;
     TesseraApp app;
