@@ -248,6 +248,10 @@ void TesseraApp::createForms() {
     connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Submenu_Ayuda_AcercaDe, &QAction::triggered, acercaDe_, &QDialog::exec);
     connectLanguageCommands();
+    if (auto* action = principal_->findChild<QAction*>(QStringLiteral("Submenu_Ayuda_Tip")))
+        connect(action, &QAction::triggered, this, [this] {
+            if (ctx_.settings.eventsEnabled == 1) tipScreen_->showNow();
+        });
     const auto openOptions = [this] {
         if (ctx_.settings.eventsEnabled == 1) opciones_->exec();
     };
@@ -358,7 +362,7 @@ void TesseraApp::singleUserStart() {
     main.Submenu_Salir->setVisible(true);
     ctx_.log(QStringLiteral("MIN sht"));
     if (s.firstRun) consejos_->exec();
-    showTipAtStart();
+    tipScreen_->showAtStart();
     showSuggestion(1, true);
     ctx_.log(QStringLiteral("MIN sc hf"));
     searchHelpFiles(ctx_);
@@ -480,7 +484,6 @@ void TesseraApp::runUsageCounter() {}
 void TesseraApp::applyNetworkConfiguration() {}
 void TesseraApp::readNetworkConfiguration() {}
 void TesseraApp::bindRegisters() {}
-void TesseraApp::showTipAtStart() {}
 void TesseraApp::showSuggestion(int, bool) {}
 void TesseraApp::addSampleBooks() {}
 void TesseraApp::saveLibrary() {

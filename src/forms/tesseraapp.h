@@ -121,7 +121,6 @@ private:
     void applyNetworkConfiguration();
     void readNetworkConfiguration();
     void bindRegisters();
-    void showTipAtStart();
     void showSuggestion(int context, bool show);
     void connectLanguageCommands();
     void markLanguage();

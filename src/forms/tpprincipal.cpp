@@ -1574,40 +1574,46 @@ QWidget* TPPrincipal::buildClock() {
 }
 
 void TPPrincipal::buildSuggestionLine() {
-    TC_Sugerencias = new QWidget;
-    TC_Sugerencias->setObjectName(QStringLiteral("TC_Sugerencias"));
-    TC_Sugerencias->setFixedSize(193, 50);
+    TC_Sugerencias = buildSuggestionStrip(Fondo_TC_Sugerencias, L_Sugerencia, Im, Btn_Siguiente);
+}
 
-    Fondo_TC_Sugerencias = new QLabel(TC_Sugerencias);
-    Fondo_TC_Sugerencias->setObjectName(QStringLiteral("Fondo_TC_Sugerencias"));
-    Fondo_TC_Sugerencias->setGeometry(0, 0, 193, 50);
-    Fondo_TC_Sugerencias->setPixmap(barBackground(QSize(193, 50), QColor(253, 248, 232),
-                                                  QColor(236, 224, 192), QColor(190, 170, 128)));
+QWidget* TPPrincipal::buildSuggestionStrip(QLabel*& background, QLabel*& text,
+                                           std::array<QLabel*, 11>& pictures, QLabel*& next) {
+    auto* strip = new QWidget;
+    strip->setObjectName(QStringLiteral("TC_Sugerencias"));
+    strip->setFixedSize(193, 50);
 
-    for (int i = 0; i < int(Im.size()); ++i) {
-        Im[i] = new QLabel(TC_Sugerencias);
-        Im[i]->setObjectName(QStringLiteral("Im%1").arg(i));
-        Im[i]->setPixmap(scrollFrame(i));
-        Im[i]->setGeometry(0, 8, 30, 34);
-        Im[i]->hide();
+    background = new QLabel(strip);
+    background->setObjectName(QStringLiteral("Fondo_TC_Sugerencias"));
+    background->setGeometry(0, 0, 193, 50);
+    background->setPixmap(barBackground(QSize(193, 50), QColor(253, 248, 232),
+                                        QColor(236, 224, 192), QColor(190, 170, 128)));
+
+    for (int i = 0; i < int(pictures.size()); ++i) {
+        pictures[i] = new QLabel(strip);
+        pictures[i]->setObjectName(QStringLiteral("Im%1").arg(i));
+        pictures[i]->setPixmap(scrollFrame(i));
+        pictures[i]->setGeometry(0, 8, 30, 34);
+        pictures[i]->hide();
     }
 
-    L_Sugerencia = new QLabel(TC_Sugerencias);
-    L_Sugerencia->setObjectName(QStringLiteral("L_Sugerencia"));
-    L_Sugerencia->setGeometry(34, 4, 129, 40);
-    L_Sugerencia->setWordWrap(true);
-    L_Sugerencia->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont small = L_Sugerencia->font();
+    text = new QLabel(strip);
+    text->setObjectName(QStringLiteral("L_Sugerencia"));
+    text->setGeometry(34, 4, 129, 40);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont small = text->font();
     small.setPointSizeF(small.pointSizeF() * 0.8);
-    L_Sugerencia->setFont(small);
-    L_Sugerencia->setStyleSheet(QStringLiteral("color: #4a3620;"));
+    text->setFont(small);
+    text->setStyleSheet(QStringLiteral("color: #4a3620;"));
 
-    Btn_Siguiente = new QLabel(TC_Sugerencias);
-    Btn_Siguiente->setObjectName(QStringLiteral("Btn_Siguiente"));
-    Btn_Siguiente->setGeometry(168, 14, 17, 19);
-    Btn_Siguiente->setPixmap(upArrowButton());
-    Btn_Siguiente->setCursor(Qt::PointingHandCursor);
-    Btn_Siguiente->setToolTip(QStringLiteral("Siguiente"));
+    next = new QLabel(strip);
+    next->setObjectName(QStringLiteral("Btn_Siguiente"));
+    next->setGeometry(168, 14, 17, 19);
+    next->setPixmap(upArrowButton());
+    next->setCursor(Qt::PointingHandCursor);
+    next->setToolTip(QStringLiteral("Siguiente"));
+    return strip;
 }
 
 void TPPrincipal::buildDesk() {

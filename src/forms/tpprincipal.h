@@ -54,6 +54,10 @@ public:
     void disableBarsUntilLogin();
     void layoutSuggestionArea();
     void refreshSuggestionLine();
+    // The suggestion line's strip with its background, text, eleven pictures
+    // and next button; the editor window builds its own line with it too.
+    static QWidget* buildSuggestionStrip(QLabel*& background, QLabel*& text,
+                                         std::array<QLabel*, 11>& pictures, QLabel*& next);
     void applyInterfacePreferences();
 
     // Status bar.

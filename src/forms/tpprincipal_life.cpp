@@ -1,6 +1,7 @@
 // The main window's life: activation, the timer, the shutdown and the status bar.
 #include "forms/tesseraapp.h"
 #include "forms/tpprincipal.h"
+#include "forms/tptipscreen.h"
 #include "shell/filecopy.h"
 #include "shell/netdat.h"
 #include "shell/paths.h"
@@ -187,7 +188,9 @@ void TPPrincipal::showNews() {
 }
 void TPPrincipal::adminPresenceRefresh() {}
 void TPPrincipal::accountCheck() {}
-void TPPrincipal::showTipAfterLogin() {}
+void TPPrincipal::showTipAfterLogin() {
+    app_.tipScreen().showAtStart();
+}
 void TPPrincipal::applyViewSettings() {}
 void TPPrincipal::applyInterfacePreferences() {
     applyTitle();

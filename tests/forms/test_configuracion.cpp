@@ -23,10 +23,7 @@ enum Route { SingleUser, LocalMultiUser, Network };
 // A fresh installation without net.dat: the first start runs the wizard.
 struct FirstStart {
     FirstStart() {
-        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"), QStringLiteral("txt_por.txt"),
-                       QStringLiteral("HELP_ESP_001.HLP"), QStringLiteral("HELP_ENG_001.HLP"),
-                       QStringLiteral("HELP_POR_001.HLP"), QStringLiteral("library_esp.dat"),
-                       QStringLiteral("library_eng.dat"), QStringLiteral("library_por.dat")});
+        files.install(programFiles());
         qputenv("TESSERA_COMPUTER_ID", "4242");
     }
     ~FirstStart() { qunsetenv("TESSERA_COMPUTER_ID"); }
@@ -40,6 +37,7 @@ struct FirstStart {
         });
         AutoAnswer<TPConsejos> advice([](TPConsejos* window) { window->close(); });
         AutoAnswer<TPLogin> login([](TPLogin* window) { window->close(); });
+        TipCloser tips;
         whenShown<TPConfiguracion>([&](TPConfiguracion* wizard) {
             QObject::connect(wizard->Paginas, &QStackedWidget::currentChanged,
                              [this](int page) { pages << page; });

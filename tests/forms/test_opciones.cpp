@@ -30,9 +30,7 @@ const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
 // A started program in its own installed application directory.
 struct Program {
     Program() {
-        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"),
-                       QStringLiteral("txt_por.txt"), QStringLiteral("HELP_ESP_001.HLP"),
-                       QStringLiteral("HELP_ENG_001.HLP"), QStringLiteral("HELP_POR_001.HLP")});
+        files.install(programFiles());
         files.write(QStringLiteral("net.dat"), SingleUserNetDat);
         app = std::make_unique<TesseraApp>(files.dir.path(),
                                            QUuid::createUuid().toString(QUuid::WithoutBraces), 0.0);
@@ -58,6 +56,7 @@ struct Program {
     }
 
     TempApp files;
+    TipCloser tips;
     std::unique_ptr<TesseraApp> app;
     bool started = false;
 };

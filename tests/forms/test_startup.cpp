@@ -25,9 +25,7 @@ const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
 // An installed application directory with its own instance key.
 struct Installation {
     Installation() {
-        files.install({QStringLiteral("txt_esp.txt"), QStringLiteral("txt_eng.txt"),
-                       QStringLiteral("txt_por.txt"), QStringLiteral("HELP_ESP_001.HLP"),
-                       QStringLiteral("HELP_ENG_001.HLP"), QStringLiteral("HELP_POR_001.HLP")});
+        files.install(programFiles());
         files.write(QStringLiteral("net.dat"), SingleUserNetDat);
     }
     std::unique_ptr<TesseraApp> start() {
@@ -38,6 +36,7 @@ struct Installation {
     QStringList log() const { return files.logLines(); }
 
     TempApp files;
+    TipCloser tips;
     QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool started = false;
 };

@@ -94,3 +94,27 @@ private:
 };
 
 } // namespace tessera::test
+
+#include "forms/tptipscreen.h"
+
+#include <QPushButton>
+
+namespace tessera::test {
+
+// The installation content a started program reads.
+inline QStringList programFiles() {
+    QStringList files;
+    for (const char* language : {"esp", "eng", "por"})
+        for (const char* kind : {"txt_%1.txt", "tip_%1.txt", "sug_%1.txt", "library_%1.dat"})
+            files << QString::fromLatin1(kind).arg(QLatin1String(language));
+    files << QStringLiteral("HELP_ESP_001.HLP") << QStringLiteral("HELP_ENG_001.HLP")
+          << QStringLiteral("HELP_POR_001.HLP");
+    return files;
+}
+
+// Closes the tip of the day whenever it shows, as a person who has read it would.
+struct TipCloser : AutoAnswer<TPTipScreen> {
+    TipCloser() : AutoAnswer<TPTipScreen>([](TPTipScreen* tips) { tips->Btn_Cerrar->click(); }) {}
+};
+
+} // namespace tessera::test

@@ -1,0 +1,221 @@
+#include "forms/suggestionline.h"
+#include "forms/tesseraapp.h"
+#include "forms/tpeditor.h"
+#include "forms/tpprincipal.h"
+#include "forms/tptipscreen.h"
+#include "shell/textfile.h"
+#include "support/gui.h"
+#include "support/tempapp.h"
+
+#include <QLabel>
+#include <QUuid>
+#include <QtTest>
+
+using namespace tessera;
+using namespace tessera::test;
+
+namespace {
+const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
+
+// One window's line as the person sees it.
+struct Line {
+    QString window;
+    QLabel* text;
+    std::array<QLabel*, 11> pictures;
+    QLabel* next;
+
+    // The one picture shown, or -1 when none or several are.
+    int picture() const {
+        int shown = -1;
+        for (int i = 0; i < int(pictures.size()); ++i)
+            if (!pictures[i]->isHidden()) {
+                if (shown >= 0) return -1;
+                shown = i;
+            }
+        return shown;
+    }
+};
+
+// The Spanish suggestion texts of a context, as installed.
+QStringList installedTexts(int context) {
+    const auto file = readTextLines(QStringLiteral(TESSERA_DATA_DIR "/sug_esp.txt"));
+    QStringList texts;
+    for (const Suggestion& s : parseSuggestions(file.value_or(QStringList())))
+        if (s.context == context) texts << s.text;
+    return texts;
+}
+
+// A single-user program started in its own application directory.
+struct Program {
+    Program() {
+        QStringList content = {QStringLiteral("HELP_ESP_001.HLP"), QStringLiteral("HELP_ENG_001.HLP"),
+                               QStringLiteral("HELP_POR_001.HLP")};
+        for (const char* language : {"esp", "eng", "por"})
+            for (const char* kind : {"txt_%1.txt", "tip_%1.txt", "sug_%1.txt"})
+                content << QString::fromLatin1(kind).arg(QLatin1String(language));
+        files.install(content);
+        files.write(QStringLiteral("net.dat"), SingleUserNetDat);
+        app = std::make_unique<TesseraApp>(files.dir.path(),
+                                           QUuid::createUuid().toString(QUuid::WithoutBraces), 0.0);
+        started = app->startUp();
+        line = findLine();
+    }
+
+    // The line start-up made. Until start-up wires one, the test sets it up the
+    // way start-up is to: load the files, lay both lines out, show context 1.
+    SuggestionLine* findLine() {
+        if (auto* made = app->findChild<SuggestionLine*>()) return made;
+        if (auto* made = app->principal().findChild<SuggestionLine*>()) return made;
+        loadSuggestions(app->ctx());
+        auto* made = new SuggestionLine(app->ctx(), app->principal(), app->editor(),
+                                        &app->principal());
+        made->layOut();
+        made->showSuggestion(1, true);
+        return made;
+    }
+
+    QList<Line> lines() {
+        TPPrincipal& main = app->principal();
+        TPEditor& editor = app->editor();
+        return {{QStringLiteral("main window"), main.L_Sugerencia, main.Im, main.Btn_Siguiente},
+                {QStringLiteral("editor window"), editor.L_Sugerencia, editor.Im,
+                 editor.Btn_Siguiente}};
+    }
+
+    // Both windows show the same picture and text; returns the text.
+    QString shown(int picture) {
+        const QList<Line> both = lines();
+        for (const Line& l : both) {
+            if (l.picture() != picture) {
+                qWarning("%s shows picture %d", qPrintable(l.window), l.picture());
+                return QStringLiteral("<wrong picture>");
+            }
+            if (l.text->text() != both[0].text->text()) return QStringLiteral("<texts differ>");
+        }
+        return both[0].text->text();
+    }
+
+    Settings& settings() { return app->ctx().settings; }
+
+    // The tip of the day at start is read and closed.
+    AutoAnswer<TPTipScreen> tips{[](TPTipScreen* window) { window->close(); }};
+    TempApp files;
+    std::unique_ptr<TesseraApp> app;
+    bool started = false;
+    SuggestionLine* line = nullptr;
+};
+} // namespace
+
+class TestSuggestionLine : public QObject {
+    Q_OBJECT
+private slots:
+    void startOpensTheLineWithAContextOneSuggestion();
+    void nextButtonShowsAnother_data();
+    void nextButtonShowsAnother();
+    void usedUpContextOpensOnlyFromTheNextButton();
+    void closingLeavesTheClosedPicture_data();
+    void closingLeavesTheClosedPicture();
+    void libraryDialogsHaveNoNextButton();
+    void requestDuringAnAnimationStartsNoOther();
+};
+
+void TestSuggestionLine::startOpensTheLineWithAContextOneSuggestion() {
+    Program p;
+    QVERIFY(p.started);
+    QCOMPARE(p.settings().currentContext, 1);
+    QVERIFY(p.line->isOpen());
+    const QString text = p.shown(OpenPicture);
+    QVERIFY2(installedTexts(1).contains(text), qPrintable(text));
+    for (const Line& l : p.lines())
+        QVERIFY2(!l.next->isHidden(), qPrintable(l.window));
+
+    const Suggestion& current = suggestionTable(p.settings())[p.settings().currentSuggestion - 1];
+    QCOMPARE(current.text, text);
+    const auto installed = parseSuggestions(
+        readTextLines(QStringLiteral(TESSERA_DATA_DIR "/sug_esp.txt")).value_or(QStringList()));
+    QCOMPARE(current.showings, installed[p.settings().currentSuggestion - 1].showings - 1);
+}
+
+void TestSuggestionLine::nextButtonShowsAnother_data() {
+    QTest::addColumn<int>("window");
+    QTest::addColumn<bool>("eventsEnabled");
+    QTest::newRow("main window") << 0 << true;
+    QTest::newRow("editor window") << 1 << true;
+    QTest::newRow("events disabled") << 0 << false;
+}
+
+void TestSuggestionLine::nextButtonShowsAnother() {
+    QFETCH(int, window);
+    QFETCH(bool, eventsEnabled);
+    Program p;
+    p.app->editor().show();
+    const QString before = p.shown(OpenPicture);
+    p.settings().eventsEnabled = eventsEnabled ? 1 : 0;
+
+    QTest::mousePress(p.lines()[window].next, Qt::LeftButton);
+    const QString after = p.shown(OpenPicture);
+    QVERIFY2(installedTexts(1).contains(after), qPrintable(after));
+    QCOMPARE(after != before, eventsEnabled);
+    QCOMPARE(p.settings().currentContext, 1);
+    p.app->editor().close();
+}
+
+void TestSuggestionLine::usedUpContextOpensOnlyFromTheNextButton() {
+    Program p;
+    for (Suggestion& s : suggestionTable(p.settings()))
+        s.showings = 0;
+
+    p.line->showSuggestion(1, true);
+    QVERIFY(!p.line->isOpen());
+    QCOMPARE(p.shown(ClosedPicture), QString());
+
+    QTest::mousePress(p.app->principal().Btn_Siguiente, Qt::LeftButton);
+    QVERIFY(p.line->isOpen());
+    QVERIFY(installedTexts(1).contains(p.shown(OpenPicture)));
+}
+
+void TestSuggestionLine::closingLeavesTheClosedPicture_data() {
+    QTest::addColumn<int>("context");
+    QTest::addColumn<bool>("show");
+    QTest::newRow("closing request") << 1 << false;
+    QTest::newRow("library dialog opening") << 0 << true;
+}
+
+void TestSuggestionLine::closingLeavesTheClosedPicture() {
+    QFETCH(int, context);
+    QFETCH(bool, show);
+    Program p;
+    p.line->showSuggestion(context, show);
+    QVERIFY(!p.line->isOpen());
+    QCOMPARE(p.shown(ClosedPicture), QString());
+    // Closed twice stays closed.
+    p.line->showSuggestion(context, show);
+    QCOMPARE(p.shown(ClosedPicture), QString());
+}
+
+void TestSuggestionLine::libraryDialogsHaveNoNextButton() {
+    Program p;
+    p.line->showSuggestion(15, true);
+    QVERIFY(installedTexts(15).contains(p.shown(OpenPicture)));
+    for (const Line& l : p.lines())
+        QVERIFY2(l.next->isHidden(), qPrintable(l.window));
+    p.line->showSuggestion(21, true);
+    for (const Line& l : p.lines())
+        QVERIFY2(!l.next->isHidden(), qPrintable(l.window));
+}
+
+void TestSuggestionLine::requestDuringAnAnimationStartsNoOther() {
+    Program p;
+    p.line->showSuggestion(1, false);
+    QCOMPARE(p.shown(ClosedPicture), QString());
+    // As if the closing pictures were still moving: the new suggestion is
+    // written, but the pictures are left to the animation under way.
+    p.settings().animationRunning = true;
+    p.line->showSuggestion(1, true);
+    QVERIFY(p.line->isOpen());
+    QVERIFY(installedTexts(1).contains(p.shown(ClosedPicture)));
+    p.settings().animationRunning = false;
+}
+
+QTEST_MAIN(TestSuggestionLine)
+#include "test_suggestionline.moc"
