@@ -112,8 +112,7 @@ void SuggestionLine::advance() {
         const AnimationFrame frame = (*frames_)[nextFrame_++];
         showPicture(frame.picture);
         // The same scale as every other deliberate wait of the program.
-        const int wait =
-            animationWaits(ctx_.settings) ? qRound(frame.ms * ctx_.delayScale()) : 0;
+        const int wait = animationWaits(ctx_.settings) ? qRound(frame.ms * ctx_.delayScale()) : 0;
         if (wait > 0) {
             frameTimer_.start(wait);
             return;

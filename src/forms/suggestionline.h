@@ -49,7 +49,8 @@ private:
         std::array<QPointer<QLabel>, 11> pictures;
         QPointer<QLabel> next;
     };
-    void addStrip(QWidget* tab, QLabel* text, const std::array<QLabel*, 11>& pictures, QLabel* next);
+    void addStrip(QWidget* tab, QLabel* text, const std::array<QLabel*, 11>& pictures,
+                  QLabel* next);
     void animate(SuggestionAnimation animation);
     void advance();
     void showPicture(int picture);

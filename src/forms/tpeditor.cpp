@@ -8,7 +8,8 @@
 
 namespace tessera {
 
-TPEditor::TPEditor(TesseraApp& app, QWidget* parent) : TPForm(app, QStringLiteral("EDITOR"), parent) {
+TPEditor::TPEditor(TesseraApp& app, QWidget* parent)
+    : TPForm(app, QStringLiteral("EDITOR"), parent) {
     setObjectName(QStringLiteral("TPEditor"));
     buildFrame(*this, QStringLiteral("Editor"), QSize(900, 640));
     Panel_Version = new QLabel(this);

@@ -126,7 +126,8 @@ SuggestionChoice chooseSuggestion(Context& ctx, int context, bool show, bool any
     SuggestionChoice choice;
     choice.nextButton = nextButtonVisible(table, context);
     if (!show) return choice;
-    choice.number = pickSuggestion(eligibleSuggestions(table, context, any), previous, ctx.random());
+    choice.number =
+        pickSuggestion(eligibleSuggestions(table, context, any), previous, ctx.random());
     s.currentSuggestion = choice.number;
     if (choice.number == 0) return choice;
     const qint64 seconds = s.startMoment.secsTo(ctx.clock().now());
@@ -163,12 +164,15 @@ const std::vector<AnimationFrame>& animationFrames(SuggestionAnimation animation
     }();
     // Half way down and back up, slower on the way up, like a blind let go.
     static const std::vector<AnimationFrame> bounce = {
-        {10, FrameMs},     {9, FrameMs},      {8, FrameMs},      {7, FrameMs},     {6, FrameMs},
-        {7, SlowFrameMs},  {8, SlowFrameMs},  {9, SlowFrameMs},  {10, SlowFrameMs}};
+        {10, FrameMs},    {9, FrameMs},     {8, FrameMs},     {7, FrameMs},     {6, FrameMs},
+        {7, SlowFrameMs}, {8, SlowFrameMs}, {9, SlowFrameMs}, {10, SlowFrameMs}};
     switch (animation) {
-    case SuggestionAnimation::Opening: return opening;
-    case SuggestionAnimation::Closing: return closing;
-    case SuggestionAnimation::Bounce: break;
+    case SuggestionAnimation::Opening:
+        return opening;
+    case SuggestionAnimation::Closing:
+        return closing;
+    case SuggestionAnimation::Bounce:
+        break;
     }
     return bounce;
 }

@@ -48,7 +48,8 @@ QStringList installedTexts(int context) {
 // A single-user program started in its own application directory.
 struct Program {
     Program() {
-        QStringList content = {QStringLiteral("HELP_ESP_001.HLP"), QStringLiteral("HELP_ENG_001.HLP"),
+        QStringList content = {QStringLiteral("HELP_ESP_001.HLP"),
+                               QStringLiteral("HELP_ENG_001.HLP"),
                                QStringLiteral("HELP_POR_001.HLP")};
         for (const char* language : {"esp", "eng", "por"})
             for (const char* kind : {"txt_%1.txt", "tip_%1.txt", "sug_%1.txt"})
@@ -67,8 +68,8 @@ struct Program {
         if (auto* made = app->findChild<SuggestionLine*>()) return made;
         if (auto* made = app->principal().findChild<SuggestionLine*>()) return made;
         loadSuggestions(app->ctx());
-        auto* made = new SuggestionLine(app->ctx(), app->principal(), app->editor(),
-                                        &app->principal());
+        auto* made =
+            new SuggestionLine(app->ctx(), app->principal(), app->editor(), &app->principal());
         made->layOut();
         made->showSuggestion(1, true);
         return made;

@@ -111,8 +111,7 @@ void TestSuggestions::suggestionLine_data() {
     QTest::addColumn<int>("showings");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("plain") << "021 3 Press F1 for help." << true << 21 << 3
-                           << "Press F1 for help.";
+    QTest::newRow("plain") << "021 3 Press F1 for help." << true << 21 << 3 << "Press F1 for help.";
     QTest::newRow("any separators") << "005-9/Two words" << true << 5 << 9 << "Two words";
     QTest::newRow("showings 0") << "001 0 Only by the button" << true << 1 << 0
                                 << "Only by the button";
@@ -163,7 +162,8 @@ void TestSuggestions::atMost512PerLanguage() {
 
 void TestSuggestions::loadsTheThreeLanguagesAndRestoresShowings() {
     TempApp app;
-    app.write(QStringLiteral("sug_esp.txt"), lines({"// espa\xf1ol", "001 2 uno", "", "002 1 dos"}));
+    app.write(QStringLiteral("sug_esp.txt"),
+              lines({"// espa\xf1ol", "001 2 uno", "", "002 1 dos"}));
     app.write(QStringLiteral("sug_eng.txt"), lines({"001 4 one"}));
     app.write(QStringLiteral("sug_por.txt"), lines({"021 5 um", "021 0 dois", "021 3 tr\xeas"}));
     Settings& s = app.ctx.settings;
@@ -233,10 +233,12 @@ void TestSuggestions::shippedFilesServeEveryContext() {
         const auto text = readTextLines(QStringLiteral(TESSERA_DATA_DIR "/") + name);
         QVERIFY2(text, qPrintable(name));
         const std::vector<Suggestion> table = parseSuggestions(*text);
-        const auto suggestionLines = std::count_if(text->begin(), text->end(), [](const QString& l) {
-            return !l.isEmpty() && !l.startsWith(QLatin1String("//"));
-        });
-        QVERIFY2(qsizetype(table.size()) == suggestionLines, qPrintable(name + ": a line not read"));
+        const auto suggestionLines =
+            std::count_if(text->begin(), text->end(), [](const QString& l) {
+                return !l.isEmpty() && !l.startsWith(QLatin1String("//"));
+            });
+        QVERIFY2(qsizetype(table.size()) == suggestionLines,
+                 qPrintable(name + ": a line not read"));
         for (int context = 1; context <= 21; ++context) {
             const QString where = QStringLiteral("%1, context %2").arg(name).arg(context);
             QVERIFY2(!eligibleSuggestions(table, context, false).empty(), qPrintable(where));
@@ -361,8 +363,8 @@ void TestSuggestions::nextButton_data() {
     const std::vector<Suggestion> two = {{1, "a", 1}, {1, "b", 1}};
     QTest::newRow("two with text") << 1 << two << true;
     QTest::newRow("two used up") << 1 << std::vector<Suggestion>{{1, "a", 0}, {1, "b", 0}} << true;
-    QTest::newRow("one with text") << 1 << std::vector<Suggestion>{{1, "a", 3}, {1, "", 3}}
-                                   << false;
+    QTest::newRow("one with text")
+        << 1 << std::vector<Suggestion>{{1, "a", 3}, {1, "", 3}} << false;
     QTest::newRow("other context") << 2 << two << false;
     for (int dialog : {12, 15, 20}) {
         const std::vector<Suggestion> three = {
