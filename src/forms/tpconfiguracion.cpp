@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -32,6 +33,33 @@ enum Choice { NoLanguage = 0, ChoiceEnglish = 1, ChoiceSpanish = 2, ChoicePortug
 int languageOfChoice(int choice) {
     static constexpr int Languages[] = {-1, English, Spanish, Portuguese};
     return Languages[choice];
+}
+
+// The band beside the pages: the program's mosaic on a deep blue ground.
+QPixmap bannerPicture() {
+    QPixmap picture(110, 250);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ground(0, 0, 0, picture.height());
+    ground.setColorAt(0, QColor(28, 58, 94));
+    ground.setColorAt(1, QColor(12, 28, 48));
+    p.fillRect(picture.rect(), ground);
+    static const QColor Tiles[] = {QColor(230, 180, 60), QColor(200, 90, 60), QColor(90, 160, 120),
+                                   QColor(80, 130, 200), QColor(240, 230, 210)};
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 4; ++row)
+        for (int col = 0; col < 4; ++col) {
+            if ((row + col) % 4 == 3) continue;
+            p.setBrush(Tiles[(row * 3 + col * 2) % 5]);
+            p.drawRoundedRect(QRectF(17 + col * 20, 30 + row * 20, 17, 17), 3, 3);
+        }
+    p.setPen(QColor(245, 240, 225));
+    QFont font = p.font();
+    font.setPointSize(15);
+    font.setBold(true);
+    p.setFont(font);
+    p.drawText(QRect(0, 130, picture.width(), 40), Qt::AlignCenter, QStringLiteral("Tessera"));
+    return picture;
 }
 
 // A closed book seen from the front, for the sample books page.
@@ -87,7 +115,7 @@ TPConfiguracion::TPConfiguracion(TesseraApp& app, QWidget* parent) : TPForm(app,
     setWindowTitle(QStringLiteral("Configuration/Configuración/configuração"));
     // No close box: the wizard ends through its pages (or the system's close keystroke).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    resize(480, 345);
+    resize(560, 345);
 
     chooseFolder = [this](const QString& start) {
         return QFileDialog::getExistingDirectory(
@@ -131,6 +159,9 @@ TPConfiguracion::TPConfiguracion(TesseraApp& app, QWidget* parent) : TPForm(app,
     Edit = new QLineEdit(this);
     Edit->setObjectName(QStringLiteral("Edit"));
     Edit->setFixedWidth(16);
+    Edit->setFrame(false);
+    Edit->setReadOnly(true);
+    Edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: transparent; }"));
     Btn_OK = new QPushButton(QStringLiteral("Ok"), this);
     Btn_OK->setObjectName(QStringLiteral("Btn_OK"));
     Btn_OK->setDefault(true);
@@ -153,8 +184,14 @@ TPConfiguracion::TPConfiguracion(TesseraApp& app, QWidget* parent) : TPForm(app,
     auto* status = new QHBoxLayout;
     status->addWidget(Panel_Accion, 1);
     status->addWidget(Bar);
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Banner"));
+    banner->setPixmap(bannerPicture());
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(banner);
+    pages->addWidget(Paginas, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Paginas, 1);
+    layout->addLayout(pages, 1);
     layout->addLayout(buttons);
     layout->addLayout(status);
     Edit->lower();

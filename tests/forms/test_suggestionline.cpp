@@ -2,7 +2,6 @@
 #include "forms/tesseraapp.h"
 #include "forms/tpeditor.h"
 #include "forms/tpprincipal.h"
-#include "forms/tptipscreen.h"
 #include "shell/textfile.h"
 #include "support/gui.h"
 #include "support/tempapp.h"
@@ -48,13 +47,7 @@ QStringList installedTexts(int context) {
 // A single-user program started in its own application directory.
 struct Program {
     Program() {
-        QStringList content = {QStringLiteral("HELP_ESP_001.HLP"),
-                               QStringLiteral("HELP_ENG_001.HLP"),
-                               QStringLiteral("HELP_POR_001.HLP")};
-        for (const char* language : {"esp", "eng", "por"})
-            for (const char* kind : {"txt_%1.txt", "tip_%1.txt", "sug_%1.txt"})
-                content << QString::fromLatin1(kind).arg(QLatin1String(language));
-        files.install(content);
+        files.install(programFiles());
         files.write(QStringLiteral("net.dat"), SingleUserNetDat);
         app = std::make_unique<TesseraApp>(files.dir.path(),
                                            QUuid::createUuid().toString(QUuid::WithoutBraces), 0.0);
@@ -98,8 +91,7 @@ struct Program {
 
     Settings& settings() { return app->ctx().settings; }
 
-    // The tip of the day at start is read and closed.
-    AutoAnswer<TPTipScreen> tips{[](TPTipScreen* window) { window->close(); }};
+    TipCloser tips;
     TempApp files;
     std::unique_ptr<TesseraApp> app;
     bool started = false;
