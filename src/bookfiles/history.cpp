@@ -3,9 +3,9 @@
 #include "bookfiles/binaryfield.h"
 #include "shell/context.h"
 #include "shell/errors.h"
+#include "shell/textfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 
 namespace tessera {
@@ -65,15 +65,6 @@ bool sameDay(double a, double b) {
     return std::isfinite(a) && std::isfinite(b) && std::trunc(a) == std::trunc(b);
 }
 
-bool replaceWith(const QString& path, const QByteArray& content) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(content) != content.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 // Running totals: each field's total adds the day's value to the day before's.
 struct TotalField {
@@ -224,7 +215,7 @@ bool appendSession(Context& ctx, const SessionCounters& session, double averageA
         updated += encodeDayRecord(today);
     }
     ctx.delay(100);
-    if (!replaceWith(path, updated)) {
+    if (!writeFileWhole(path, updated)) {
         reportError(ctx, err::HistoryFile);
         return false;
     }

@@ -1,8 +1,8 @@
 #include "shell/eventlog.h"
 
 #include "shell/codepage.h"
+#include "shell/textfile.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 namespace tessera {
@@ -36,10 +36,8 @@ void EventLog::append(const QString& text, const QString& filePath) {
         content += toCp1252Lossy(line);
         content += "\r\n";
     }
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(content);
-    file.commit(); // a failure leaves the old file; the line is written with the next one
+    // A failure leaves the old file; the line is written with the next one.
+    writeFileWhole(filePath, content);
 }
 
 } // namespace tessera

@@ -33,6 +33,10 @@ bool writeTextLines(const QString& path, const QStringList& lines) {
         content += *bytes;
         content += "\r\n";
     }
+    return writeFileWhole(path, content);
+}
+
+bool writeFileWhole(const QString& path, const QByteArray& content) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(content) != content.size()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -12,6 +13,10 @@ std::optional<QStringList> readTextLines(const QString& path);
 // Written as a twin and renamed into place. False on failure, including a
 // character that Windows-1252 cannot hold.
 bool writeTextLines(const QString& path, const QStringList& lines);
+
+// Writes the whole content beside the file and renames it into place, so the
+// file holds either its old or its new content, never a part.
+bool writeFileWhole(const QString& path, const QByteArray& content);
 
 // A flag in a text file: "true" or "false"; only the exact text "true" reads as true.
 inline QString flagText(bool value) {

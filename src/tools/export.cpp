@@ -1,3 +1,4 @@
+#include "shell/textfile.h"
 #include "tools/bookreader.h"
 #include "tools/commands.h"
 #include "tools/csv.h"
@@ -6,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 namespace tessera::tool {
@@ -106,10 +106,8 @@ bool writeOutput(const QString& path, const QByteArray& bytes, QString& error) {
         printOut(bytes);
         return true;
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
+    if (writeFileWhole(path, bytes)) return true;
+    error = QStringLiteral("%1: cannot be written").arg(path);
     return false;
 }
 } // namespace

@@ -124,6 +124,9 @@ void TestConfiguracion::routes() {
 
     if (route == SingleUser) {
         QVERIFY(!QFileInfo::exists(first.files.path(QStringLiteral("t_users/admin"))));
+        // The very first start greets with the first tip and the advice window.
+        QCOMPARE(first.app->ctx().settings.currentTip, 1);
+        QVERIFY(first.files.logLines().contains(QStringLiteral("ACT TIP")));
         return;
     }
     // A users folder with its registers, the administrator and this computer.
