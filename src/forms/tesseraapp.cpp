@@ -2,7 +2,9 @@
 
 #include "forms/barslayout.h"
 #include "forms/languageapply.h"
+#include "forms/suggestionline.h"
 #include "interface/preferences.h"
+#include "interface/suggestions.h"
 
 #include "forms/tpacercade.h"
 #include "forms/tpadmin.h"
@@ -243,6 +245,9 @@ void TesseraApp::createForms() {
     add(coloresReloj_, new TPColoresReloj(*this, owner));
     add(consejos_, new TPConsejos(*this, owner));
     ayuda_ = new TPAyuda;
+    suggestionLine_ = new SuggestionLine(ctx_, *principal_, *editor_, principal_.get());
+    suggestionLine_->setButtonPictures(tipScreen_->Im_Btn_Arriba->pixmap(),
+                                       tipScreen_->Im_Btn_Arriba_Pulsado->pixmap());
 
     connect(principal_->Submenu_Ayuda_Contenido, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
@@ -317,7 +322,7 @@ void TesseraApp::loadInterfaceTexts() {
 
 void TesseraApp::applicationActivation() {
     Settings& s = ctx_.settings;
-    principal_->layoutSuggestionArea();
+    suggestionLine_->layOut();
     if (s.singleUser) {
         ctx_.log(QStringLiteral("MIN app_act mono"));
         if (const auto language = readPreferences(); language && *language >= 0 && *language <= 2) {
@@ -479,12 +484,16 @@ void TesseraApp::writePreferences() {
     writeUserPreferences(ctx_);
 }
 void TesseraApp::readLibrary() {}
-void TesseraApp::loadSuggestions() {}
+void TesseraApp::loadSuggestions() {
+    tessera::loadSuggestions(ctx_);
+}
 void TesseraApp::runUsageCounter() {}
 void TesseraApp::applyNetworkConfiguration() {}
 void TesseraApp::readNetworkConfiguration() {}
 void TesseraApp::bindRegisters() {}
-void TesseraApp::showSuggestion(int, bool) {}
+void TesseraApp::showSuggestion(int context, bool show, bool any) {
+    suggestionLine_->showSuggestion(context, show, any);
+}
 void TesseraApp::addSampleBooks() {}
 void TesseraApp::saveLibrary() {
     // The shelves and the book list join the preferences here when the library comes.

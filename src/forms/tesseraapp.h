@@ -45,6 +45,7 @@ class TPColoresReloj;
 class TPConsejos;
 class TPPresentacion;
 class TPAyuda;
+class SuggestionLine;
 
 // Where the program begins and ends: owns the context and every window, runs
 // the start-up sequence, the message loop and the end of the process, and
@@ -79,6 +80,7 @@ public:
     TPEditor& editor() { return *editor_; }
     TPAdmin& admin() { return *admin_; }
     TPAyuda& ayuda() { return *ayuda_; }
+    SuggestionLine& suggestionLine() { return *suggestionLine_; }
     TPPresentacion* presentacion();
     // Every window created at start, in creation order (the main window first).
     const QList<QWidget*>& forms() const { return forms_; }
@@ -121,12 +123,14 @@ private:
     void applyNetworkConfiguration();
     void readNetworkConfiguration();
     void bindRegisters();
-    void showSuggestion(int context, bool show);
     void connectLanguageCommands();
     void markLanguage();
     void addSampleBooks();
 
 public:
+    // Shows a suggestion of the context in the main and editor windows; show
+    // false only closes the line; any (the next buttons) also takes used-up ones.
+    void showSuggestion(int context, bool show, bool any = false);
     void saveLibrary();
     void writePreferences();
     void closeOpenBook();
@@ -181,6 +185,7 @@ private:
     TPConsejos* consejos_ = nullptr;
     TPAyuda* ayuda_ = nullptr;
     QPointer<TPPresentacion> presentacion_;
+    SuggestionLine* suggestionLine_ = nullptr; // a child of the main window
 };
 
 } // namespace tessera

@@ -134,6 +134,36 @@ ComputerRecord ComputerRecord::decode(const QByteArray& bytes) {
             bin::shortString(bytes, 45, 255)};
 }
 
+std::optional<QByteArray> NetBookRecord::encode() const {
+    QByteArray record(Size, '\0');
+    if (!setTexts(record, {{{8, NameCapacity}, &name}})) return std::nullopt;
+    bin::setFlag(record, 0, inactive);
+    bin::setI32(record, 4, number);
+    bin::setI32(record, 36, recordCount);
+    return record;
+}
+
+NetBookRecord NetBookRecord::decode(const QByteArray& bytes) {
+    return {bin::flag(bytes, 0), bin::i32(bytes, 4), bin::shortString(bytes, 8, NameCapacity),
+            bin::i32(bytes, 36)};
+}
+
+QByteArray AssignmentRecord::encode() const {
+    QByteArray record(Size, '\0');
+    bin::setI32(record, 0, userNumber);
+    for (int n = 1; n <= AssignedBooks; ++n)
+        bin::setFlag(record, 3 + n, assigned[n - 1]);
+    return record;
+}
+
+AssignmentRecord AssignmentRecord::decode(const QByteArray& bytes) {
+    AssignmentRecord record;
+    record.userNumber = bin::i32(bytes, 0);
+    for (int n = 1; n <= AssignedBooks; ++n)
+        record.assigned[n - 1] = bin::flag(bytes, 3 + n);
+    return record;
+}
+
 QString adminFolder(const Context& ctx) {
     return subdirectory(ctx.settings.netDataDir, QStringLiteral("admin"));
 }
@@ -226,6 +256,31 @@ bool CreateUser(Context& ctx, const UserRecord& user) {
     }
     ctx.log(QStringLiteral("ADM create user ok"));
     return true;
+}
+
+std::optional<AssignmentRecord> ReadAssignment(Context& ctx, int userNumber) {
+    QFile file(registerPath(ctx, AssignmentsFile));
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        reportError(ctx, err::RegisterBooksUser);
+        return std::nullopt;
+    }
+    std::optional<AssignmentRecord> found;
+    forEachRecord(content, AssignmentRecord::Size, [&](const QByteArray& record) {
+        if (!found && bin::i32(record, 0) == userNumber) found = AssignmentRecord::decode(record);
+    });
+    return found;
+}
+
+NetBookRecord ReadNetBook(Context& ctx, int bookNumber) {
+    if (!QFileInfo::exists(adminFolder(ctx))) return {};
+    const auto content = readRegister(ctx, registerPath(ctx, NetBooksFile));
+    std::optional<NetBookRecord> found;
+    if (content)
+        forEachRecord(*content, NetBookRecord::Size, [&](const QByteArray& record) {
+            if (!found && bin::i32(record, 4) == bookNumber) found = NetBookRecord::decode(record);
+        });
+    return found.value_or(NetBookRecord{});
 }
 
 bool ComputerRegistered(Context& ctx, const QString& identifier) {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace tessera {
@@ -46,6 +47,31 @@ constexpr int NetBookRecordSize = 40;
 constexpr int AssignmentRecordSize = 132;
 constexpr int AssignedBooks = 128;
 
+struct NetBookRecord {
+    static constexpr int Size = NetBookRecordSize;
+    static constexpr int NameCapacity = 27; // writers store at most 24 characters
+    bool inactive = false;
+    qint32 number = 0; // 1..128
+    QString name;      // also the name of its container in the books folder
+    qint32 recordCount = 0;
+
+    std::optional<QByteArray> encode() const;
+    static NetBookRecord decode(const QByteArray& bytes);
+    bool operator==(const NetBookRecord&) const = default;
+};
+
+struct AssignmentRecord {
+    static constexpr int Size = AssignmentRecordSize;
+    qint32 userNumber = 0;
+    std::array<bool, AssignedBooks> assigned{}; // assigned[n - 1] for book number n
+
+    bool isAssigned(int bookNumber) const {
+        return bookNumber >= 1 && bookNumber <= AssignedBooks && assigned[bookNumber - 1];
+    }
+    QByteArray encode() const;
+    static AssignmentRecord decode(const QByteArray& bytes);
+};
+
 // The folders and files of the shared users folder (the network data directory).
 QString adminFolder(const Context& ctx);
 QString registerPath(const Context& ctx, const QString& name);
@@ -64,6 +90,14 @@ QString userFolderNameFor(const QString& name, int number);
 // Adds the user to users.dat, makes the user's folder with an empty session
 // marker, library and book list, and an assignment record (errors 47..49).
 bool CreateUser(Context& ctx, const UserRecord& user);
+
+// The assignment record of that user in books_user.dat, read once (error 42 when the
+// register cannot be read); empty when the register has no record for the user.
+std::optional<AssignmentRecord> ReadAssignment(Context& ctx, int userNumber);
+// The record of that book number in netbooks.dat under the access rule; its name is
+// empty when no record has the number, when the admin folder is missing or after ten
+// failed attempts.
+NetBookRecord ReadNetBook(Context& ctx, int bookNumber);
 
 // True when computers.dat holds that identifier (error 43 when it cannot be read).
 bool ComputerRegistered(Context& ctx, const QString& identifier);

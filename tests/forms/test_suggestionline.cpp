@@ -55,18 +55,7 @@ struct Program {
         line = findLine();
     }
 
-    // The line start-up made. Until start-up wires one, the test sets it up the
-    // way start-up is to: load the files, lay both lines out, show context 1.
-    SuggestionLine* findLine() {
-        if (auto* made = app->findChild<SuggestionLine*>()) return made;
-        if (auto* made = app->principal().findChild<SuggestionLine*>()) return made;
-        loadSuggestions(app->ctx());
-        auto* made =
-            new SuggestionLine(app->ctx(), app->principal(), app->editor(), &app->principal());
-        made->layOut();
-        made->showSuggestion(1, true);
-        return made;
-    }
+    SuggestionLine* findLine() { return app->principal().findChild<SuggestionLine*>(); }
 
     QList<Line> lines() {
         TPPrincipal& main = app->principal();
@@ -115,6 +104,7 @@ private slots:
 void TestSuggestionLine::startOpensTheLineWithAContextOneSuggestion() {
     Program p;
     QVERIFY(p.started);
+    QVERIFY(p.line);
     QCOMPARE(p.settings().currentContext, 1);
     QVERIFY(p.line->isOpen());
     const QString text = p.shown(OpenPicture);
