@@ -4,6 +4,7 @@
 #include "forms/languageapply.h"
 #include "forms/suggestionline.h"
 #include "interface/preferences.h"
+#include "library/libraryfiles.h"
 #include "interface/suggestions.h"
 
 #include "forms/tpacercade.h"
@@ -483,7 +484,16 @@ void TesseraApp::writePreferences() {
     recordWindowPlacement(*principal_, ctx_.settings);
     writeUserPreferences(ctx_);
 }
-void TesseraApp::readLibrary() {}
+LibraryHooks TesseraApp::libraryHooks() {
+    LibraryHooks hooks;
+    hooks.splashText = [this](const QString& text) { splashText(text); };
+    hooks.savePreferences = [this] { writePreferences(); };
+    return hooks;
+}
+
+void TesseraApp::readLibrary() {
+    tessera::readLibrary(ctx_, library_, libraryHooks());
+}
 void TesseraApp::loadSuggestions() {
     tessera::loadSuggestions(ctx_);
 }
@@ -496,8 +506,7 @@ void TesseraApp::showSuggestion(int context, bool show, bool any) {
 }
 void TesseraApp::addSampleBooks() {}
 void TesseraApp::saveLibrary() {
-    // The shelves and the book list join the preferences here when the library comes.
-    writePreferences();
+    tessera::saveLibrary(ctx_, library_, libraryHooks());
 }
 void TesseraApp::closeOpenBook() {}
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/library.h"
 #include "shell/context.h"
 #include "shell/platform.h"
 
@@ -132,6 +133,7 @@ public:
     // false only closes the line; any (the next buttons) also takes used-up ones.
     void showSuggestion(int context, bool show, bool any = false);
     void saveLibrary();
+    Library& library() { return library_; }
     void writePreferences();
     void closeOpenBook();
     // Opens the installed help file in the help window.
@@ -141,6 +143,9 @@ public:
     void changeLanguage(int language, bool fromDialog);
 
 private:
+    struct LibraryHooks libraryHooks();
+
+    Library library_;
     bool secondInstance_ = false;
     bool inMessageLoop_ = false;
 

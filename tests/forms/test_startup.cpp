@@ -133,6 +133,10 @@ void TestStartup::singleUserStartAndShutdown() {
         QVERIFY2(!QFile::exists(inst.files.path(name)), qPrintable(name));
     QCOMPARE(inst.files.read(QStringLiteral("net.dat")), SingleUserNetDat);
     QVERIFY(app->ctx().settings.terminateRequested);
+    // The library and the preferences are saved on the way out.
+    for (const char* name : {"library.dat", "books.dat", "user.dat", "bars.dat"})
+        QVERIFY2(QFile::exists(inst.files.path(QLatin1String(name))), name);
+    QVERIFY(inst.files.read(QStringLiteral("library.dat")).startsWith("[Layout]\r\n"));
 }
 
 void TestStartup::secondInstanceLeavesAtOnce() {
