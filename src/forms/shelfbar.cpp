@@ -47,6 +47,9 @@ constexpr std::array<Look, ShelfBar::StyleCount> Looks{{
     {"XP", "#f6f4ea", "#d6d0b8", "#3c3c3c", "#b8b096", "#fbfaf4", "#3c3c3c", 4, true, true},
 }};
 
+// The room for a book's name on a bar as wide as the main window gives it.
+constexpr int CaptionWidth = 136;
+
 const Look& lookOf(int style) {
     return Looks[std::clamp(style, 0, ShelfBar::StyleCount - 1)];
 }
@@ -143,17 +146,17 @@ QStringList ShelfBar::styleNames() {
 }
 
 QList<int> ShelfBar::listedSlots(const Library& library) {
-    QList<int> slots;
+    QList<int> listed;
     const bool tree = library.isTreeStyle();
     for (int g : library.visibleShelves()) {
         const ShelfGroup& group = library.layout.groups[g];
         if (tree ? !group.expanded : g + 1 != library.activeShelf) continue;
         for (int slot : group.links)
             if (slot >= 0 && slot < shelves::SlotCount && library.layout.bookSlots[slot].visible)
-                slots << slot;
+                listed << slot;
     }
-    std::sort(slots.begin(), slots.end());
-    return slots;
+    std::sort(listed.begin(), listed.end());
+    return listed;
 }
 
 QMimeData* ShelfBar::bookMimeData(int slot) {
@@ -190,6 +193,7 @@ void ShelfBar::placeTiles() {
     }
     const bool tree = library_.isTreeStyle();
     const int active = library_.activeShelf - 1;
+    const int iconSpace = small_ ? SmallIconSize + 6 : 0;
     for (int g = 0; g < shelves::ShelfCount; ++g) {
         const ShelfGroup& group = library_.layout.groups[g];
         ShelfBand* band = bands_[g];
@@ -205,6 +209,8 @@ void ShelfBar::placeTiles() {
         // Without a closing stretch the open shelf of a one-shelf style fills the bar
         // and the headers of the later shelves sit at its foot.
         column_->setStretchFactor(band, !tree && group.expanded ? 1 : 0);
+        band->setSizePolicy(QSizePolicy::Preferred, !tree && group.expanded ? QSizePolicy::Expanding
+                                                                            : QSizePolicy::Maximum);
         if (!group.visible) continue;
         for (int s : group.links) {
             if (s < 0 || s >= shelves::SlotCount) continue;
@@ -213,7 +219,9 @@ void ShelfBar::placeTiles() {
             BookTile* tile = tiles_[s];
             tile->setParent(band->body());
             band->bodyLayout()->addWidget(tile);
-            tile->setText(slot.caption);
+            // A long name is cut short rather than widening the bar; the tip shows it whole.
+            tile->setText(tile->fontMetrics().elidedText(slot.caption, Qt::ElideRight,
+                                                         CaptionWidth - iconSpace));
             tile->setToolTip(slot.caption);
             tile->setEnabled(slot.enabled);
             tile->setIcon(coverOf(library_, slot, small_));
@@ -357,7 +365,7 @@ QStringList ShelfBar::shownBooks() const {
         QVBoxLayout* layout = band->bodyLayout();
         for (int i = 0; i < layout->count(); ++i)
             if (auto* tile = qobject_cast<BookTile*>(layout->itemAt(i)->widget()))
-                if (!tile->isHidden()) names << tile->text();
+                if (!tile->isHidden()) names << library_.layout.bookSlots[tile->slot()].caption;
     }
     return names;
 }

@@ -2,6 +2,7 @@
 
 #include "forms/barslayout.h"
 #include "forms/languageapply.h"
+#include "forms/shelfbar.h"
 #include "forms/suggestionline.h"
 #include "interface/preferences.h"
 #include "library/libraryfiles.h"
@@ -254,6 +255,8 @@ void TesseraApp::createForms() {
     connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Submenu_Ayuda_AcercaDe, &QAction::triggered, acercaDe_, &QDialog::exec);
     connectLanguageCommands();
+    // A book dragged to another shelf is kept at once.
+    connect(principal_->Libreria_Vista, &ShelfBar::bookMoved, this, [this] { saveLibrary(); });
     if (auto* action = principal_->findChild<QAction*>(QStringLiteral("Submenu_Ayuda_Tip")))
         connect(action, &QAction::triggered, this, [this] {
             if (ctx_.settings.eventsEnabled == 1) tipScreen_->showNow();
@@ -488,6 +491,7 @@ LibraryHooks TesseraApp::libraryHooks() {
     LibraryHooks hooks;
     hooks.splashText = [this](const QString& text) { splashText(text); };
     hooks.savePreferences = [this] { writePreferences(); };
+    hooks.rebuildView = [this] { principal_->Libreria_Vista->rebuild(); };
     return hooks;
 }
 

@@ -2,6 +2,9 @@
 // with the book's pages, the status bar and the run-time controls.
 #include "forms/tpprincipal.h"
 
+#include "forms/shelfbar.h"
+#include "forms/tesseraapp.h"
+
 #include "shell/codepage.h"
 
 #include <QAction>
@@ -1684,7 +1687,8 @@ QWidget* TPPrincipal::buildLibrary() {
     rule->setFrameShape(QFrame::HLine);
     rule->setStyleSheet(QStringLiteral("color: #d6cbb2;"));
     column->addWidget(rule);
-    column->addStretch(1);
+    Libreria_Vista = new ShelfBar(app_.library(), Libreria);
+    column->addWidget(Libreria_Vista, 1);
     return Libreria;
 }
 

@@ -139,6 +139,7 @@ public:
 
     // Library side bar and desk.
     QWidget* Libreria = nullptr;
+    class ShelfBar* Libreria_Vista = nullptr;
     QWidget* Escritorio = nullptr;
     QWidget* Portada_Libro = nullptr;
     QLabel* Portada_Libro_Imagen = nullptr;

@@ -1,6 +1,7 @@
 // The main window's life: activation, the timer, the shutdown and the status bar.
 #include "forms/tesseraapp.h"
 #include "forms/tpprincipal.h"
+#include "forms/shelfbar.h"
 #include "forms/tptipscreen.h"
 #include "shell/filecopy.h"
 #include "shell/netdat.h"
@@ -193,6 +194,9 @@ void TPPrincipal::showTipAfterLogin() {
 }
 void TPPrincipal::applyViewSettings() {}
 void TPPrincipal::applyInterfacePreferences() {
+    const Settings& s = ctx().settings;
+    Libreria_Vista->setViewStyle(s.libraryStyle);
+    Libreria_Vista->setSmallIcons(s.iconSize == 1);
     applyTitle();
 }
 
