@@ -52,7 +52,6 @@ public:
     // Start-up helpers: the multi-user toolbar lock, the suggestion area and
     // the interface preferences.
     void disableBarsUntilLogin();
-    void layoutSuggestionArea();
     void refreshSuggestionLine();
     // The suggestion line's strip with its background, text, eleven pictures
     // and next button; the editor window builds its own line with it too.

@@ -224,17 +224,6 @@ void TPPrincipal::disableBarsUntilLogin() {
         if (a) a->setEnabled(false);
 }
 
-void TPPrincipal::layoutSuggestionArea() {
-    if (TC_Sugerencias) TC_Sugerencias->resize(193, 50);
-    for (QLabel* image : Im)
-        if (image) {
-            image->hide();
-            image->move(0, 8);
-        }
-    if (L_Sugerencia) L_Sugerencia->setGeometry(34, 4, 129, 40);
-    if (Btn_Siguiente) Btn_Siguiente->setGeometry(168, 14, 17, 19);
-}
-
 void TPPrincipal::refreshSuggestionLine() {
     for (QWidget* w : std::initializer_list<QWidget*>{TC_Sugerencias, L_Sugerencia,
                                                       Fondo_TC_Sugerencias, Fondo_Reloj})

@@ -90,7 +90,6 @@ void Settings::initialise(const QDateTime& now) {
     periodStart = now.date().addDays(-30);
     periodEnd = now.date();
     periodEditOrder = {1, 2, 3};
-    dailyTable.assign(HistoryDays, {});
 
     // Start-up and background.
     backupDir = subdirectory(appDir, QStringLiteral("backup"));
@@ -113,7 +112,6 @@ void Settings::initialise(const QDateTime& now) {
     suggestionsLoaded = false;
     animationRunning = false;
     suggestionShown = false;
-    editorSuggestionShown = false;
 
     // Chronometer.
     chronoState = 0;

@@ -37,7 +37,6 @@ QString optionLabelRow(int format);
 // are set by start-up and configuration instead, so initialise() leaves them alone.
 struct Settings {
     static constexpr int MaxSuggestions = 512;
-    static constexpr int HistoryDays = 7305;
 
     // Paths and mode.
     QString appDir;     // trailing separator
@@ -142,7 +141,6 @@ struct Settings {
     QDate periodStart;
     QDate periodEnd;
     std::array<int, 3> periodEditOrder{};
-    std::vector<std::array<qint32, 8>> dailyTable; // cleared to zeros, HistoryDays entries
 
     // Start-up and background.
     QString backupDir;
@@ -164,7 +162,6 @@ struct Settings {
     bool suggestionsLoaded{};
     bool animationRunning{};
     bool suggestionShown{};
-    bool editorSuggestionShown{};
 
     // Chronometer.
     int chronoState{};

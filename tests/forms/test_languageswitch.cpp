@@ -5,8 +5,7 @@
 #include "forms/tpidioma.h"
 #include "forms/tpmensaje.h"
 #include "forms/tpprincipal.h"
-#include "support/gui.h"
-#include "support/tempapp.h"
+#include "support/program.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,19 +25,7 @@ LanguageTable texts(int language) {
     return table;
 }
 
-struct Program {
-    Program() {
-        files.install(programFiles());
-        files.write(QStringLiteral("net.dat"), "0\r\n/unused/\r\ntrue\r\ntrue\r\n");
-        app = std::make_unique<TesseraApp>(files.dir.path(), QUuid::createUuid().toString(), 0.0);
-        started = app->startUp();
-    }
-    template <typename T>
-    T* form() {
-        for (QWidget* w : app->forms())
-            if (auto* f = qobject_cast<T*>(w)) return f;
-        return nullptr;
-    }
+struct Switching : Program {
     // What a person sees of the interface's language, window by window.
     QStringList seen() {
         TPPrincipal& main = app->principal();
@@ -55,10 +42,6 @@ struct Program {
                 t.entry(422), t.entry(378), t.entry(602) + QLatin1Char(' ') + t.entry(603)};
     }
 
-    TempApp files;
-    TipCloser tips;
-    std::unique_ptr<TesseraApp> app;
-    bool started = false;
 };
 } // namespace
 
@@ -71,12 +54,12 @@ private slots:
 };
 
 void TestLanguageSwitch::menuChangesEveryWindowIncludingOpenOnes() {
-    Program p;
+    Switching p;
     QVERIFY(p.started);
-    QCOMPARE(p.seen(), Program::expected(Spanish));
+    QCOMPARE(p.seen(), Switching::expected(Spanish));
     p.form<TPAcercaDe>()->show(); // an open dialog follows too
     p.app->principal().findChild<QAction*>(QStringLiteral("Submenu_Idioma_Ingles"))->trigger();
-    QCOMPARE(p.seen(), Program::expected(English));
+    QCOMPARE(p.seen(), Switching::expected(English));
     QVERIFY(p.app->principal().findChild<QAction*>(QStringLiteral("Submenu_Idioma_Ingles"))->isChecked());
     QVERIFY(!p.app->principal().findChild<QAction*>(QStringLiteral("Submenu_Idioma_Espanhol"))->isChecked());
     // The menu leaves the help file alone.
@@ -84,7 +67,7 @@ void TestLanguageSwitch::menuChangesEveryWindowIncludingOpenOnes() {
 }
 
 void TestLanguageSwitch::dialogChangesLanguageHelpAndMarks() {
-    Program p;
+    Switching p;
     p.app->principal().findChild<QAction*>(QStringLiteral("Submenu_Idioma_Ingles"))->trigger();
     int markedOnOpen = -1;
     whenShown<TPIdioma>([&](TPIdioma* dialog) {
@@ -96,20 +79,20 @@ void TestLanguageSwitch::dialogChangesLanguageHelpAndMarks() {
     p.app->principal().Barra_Tools_Idioma->trigger();
     QCOMPARE(markedOnOpen, int(English));
     QCOMPARE(p.app->ctx().settings.currentLanguage, int(Portuguese));
-    QCOMPARE(p.seen(), Program::expected(Portuguese));
+    QCOMPARE(p.seen(), Switching::expected(Portuguese));
     QCOMPARE(p.files.read(QStringLiteral("help.hlp")), p.files.read(QStringLiteral("HELP_POR_001.HLP")));
     QVERIFY(inOrder(p.files.logLines(), {"ACT LNG", "DES LNG"}));
 }
 
 void TestLanguageSwitch::dialogCancelChangesNothing() {
-    Program p;
+    Switching p;
     whenShown<TPIdioma>([](TPIdioma* dialog) {
         QTest::keyClick(dialog, Qt::Key_Down); // Spanish -> Portuguese
         dialog->Btn_Cancelar->click();
     });
     p.app->principal().Barra_Tools_Idioma->trigger();
     QCOMPARE(p.app->ctx().settings.currentLanguage, int(Spanish));
-    QCOMPARE(p.seen(), Program::expected(Spanish));
+    QCOMPARE(p.seen(), Switching::expected(Spanish));
 }
 
 QTEST_MAIN(TestLanguageSwitch)

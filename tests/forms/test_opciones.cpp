@@ -2,7 +2,7 @@
 #include "forms/tesseraapp.h"
 #include "forms/tpopciones.h"
 #include "forms/tpprincipal.h"
-#include "support/gui.h"
+#include "support/program.h"
 #include "support/tempapp.h"
 
 #include <QButtonGroup>
@@ -25,17 +25,8 @@ using namespace tessera;
 using namespace tessera::test;
 
 namespace {
-const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
-
 // A started program in its own installed application directory.
-struct Program {
-    Program() {
-        files.install(programFiles());
-        files.write(QStringLiteral("net.dat"), SingleUserNetDat);
-        app = std::make_unique<TesseraApp>(files.dir.path(),
-                                           QUuid::createUuid().toString(QUuid::WithoutBraces), 0.0);
-        started = app->startUp();
-    }
+struct OptionsProgram : Program {
     Settings& settings() { return app->ctx().settings; }
     TPPrincipal& main() { return app->principal(); }
     TPOpciones& options() {
@@ -55,10 +46,6 @@ struct Program {
         return *ran;
     }
 
-    TempApp files;
-    TipCloser tips;
-    std::unique_ptr<TesseraApp> app;
-    bool started = false;
 };
 
 // The looks the dialog changes at once, as the program shows them.
@@ -68,7 +55,7 @@ struct Looks {
     bool operator==(const Looks&) const = default;
 };
 
-Looks looks(Program& p) {
+Looks looks(OptionsProgram& p) {
     const Settings& s = p.settings();
     return {s.toolbarStyle,        s.libraryStyle,
             s.toolbarTransparency, barTransparency(*p.main().Barra_Tools),
@@ -133,7 +120,7 @@ void TestOpciones::cancelAndEscape_data() {
 
 void TestOpciones::cancelAndEscape() {
     QFETCH(bool, cancel);
-    Program p;
+    OptionsProgram p;
     QVERIFY(p.started);
     Settings& s = p.settings();
     // The bars wear the stored transparency, as the interface style puts it on them.
@@ -169,7 +156,7 @@ void TestOpciones::cancelAndEscape() {
 }
 
 void TestOpciones::defaultsThenOk() {
-    Program p;
+    OptionsProgram p;
     Settings& s = p.settings();
     s.libraryStyle = 2;
     s.toolbarStyle = 0;
@@ -213,7 +200,7 @@ void TestOpciones::defaultsThenOk() {
 }
 
 void TestOpciones::okTakesTheControls() {
-    Program p;
+    OptionsProgram p;
     Settings& s = p.settings();
     s.userDetails = QStringLiteral("uno\r\ndos");
     QVERIFY(p.withOptions([](TPOpciones& d) {
@@ -246,7 +233,7 @@ void TestOpciones::okTakesTheControls() {
 }
 
 void TestOpciones::lastShownPageCannotBeUnticked() {
-    Program p;
+    OptionsProgram p;
     // A user who shows only the practice page; the summary box is never changed here.
     p.settings().showPage = {false, false, false, true, false, false, false, false};
     QVERIFY(p.withOptions([](TPOpciones& d) {
@@ -274,7 +261,7 @@ void TestOpciones::lastShownPageCannotBeUnticked() {
 }
 
 void TestOpciones::opensOnTheOptionsPage() {
-    Program p;
+    OptionsProgram p;
     p.settings().optionsPage = 2;
     int opened = -1;
     QVERIFY(p.withOptions([&](TPOpciones& d) {
@@ -287,7 +274,7 @@ void TestOpciones::opensOnTheOptionsPage() {
 }
 
 void TestOpciones::protectionFillsThePassword() {
-    Program p;
+    OptionsProgram p;
     Settings& s = p.settings();
     s.userDataPassword = QStringLiteral("clave");
     QVERIFY(p.withOptions([](TPOpciones& d) {
@@ -308,7 +295,7 @@ void TestOpciones::protectionFillsThePassword() {
 }
 
 void TestOpciones::barsLayoutRoundTrip() {
-    Program p;
+    OptionsProgram p;
     TPPrincipal& main = p.main();
     const QString path = p.files.path(QStringLiteral("bars.dat"));
     main.Barra_Interfaz->hide();
@@ -337,7 +324,7 @@ void TestOpciones::badBarsLayoutChangesNothing_data() {
 
 void TestOpciones::badBarsLayoutChangesNothing() {
     QFETCH(QByteArray, content);
-    Program p;
+    OptionsProgram p;
     TPPrincipal& main = p.main();
     if (!content.isEmpty()) p.files.write(QStringLiteral("bars.dat"), content);
     const QByteArray before = main.saveState(1);
@@ -346,7 +333,7 @@ void TestOpciones::badBarsLayoutChangesNothing() {
 }
 
 void TestOpciones::placementComesBackOnAScreen() {
-    Program p;
+    OptionsProgram p;
     TPPrincipal& main = p.main();
     Settings& s = p.settings();
     s.startMaximised = false;

@@ -4,8 +4,7 @@
 #include "forms/tplogin.h"
 #include "forms/tpmensaje.h"
 #include "forms/tpprincipal.h"
-#include "support/gui.h"
-#include "support/tempapp.h"
+#include "support/program.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,27 +19,6 @@ using namespace tessera;
 using namespace tessera::test;
 
 namespace {
-const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
-
-// An installed application directory with its own instance key.
-struct Installation {
-    Installation() {
-        files.install(programFiles());
-        files.write(QStringLiteral("net.dat"), SingleUserNetDat);
-    }
-    std::unique_ptr<TesseraApp> start() {
-        auto app = std::make_unique<TesseraApp>(files.dir.path(), key, 0.0);
-        started = app->startUp();
-        return app;
-    }
-    QStringList log() const { return files.logLines(); }
-
-    TempApp files;
-    TipCloser tips;
-    QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    bool started = false;
-};
-
 void clickOnMessage(const char* button) {
     whenShown<TPMensaje>(
         [button](TPMensaje* box) { box->findChild<QPushButton*>(QLatin1String(button))->click(); });
@@ -69,7 +47,7 @@ private slots:
 
 void TestStartup::singleUserStartAndShutdown() {
     Installation inst;
-    auto app = inst.start();
+    auto& app = inst.launch();
     QVERIFY(inst.started);
     QString missing;
     QVERIFY2(inOrder(inst.log(),
@@ -141,7 +119,7 @@ void TestStartup::singleUserStartAndShutdown() {
 
 void TestStartup::secondInstanceLeavesAtOnce() {
     Installation inst;
-    auto app = inst.start();
+    auto& app = inst.launch();
     QVERIFY(inst.started);
     const auto before = snapshot(inst.files, {QStringLiteral("log.txt")});
 
@@ -165,7 +143,7 @@ void TestStartup::secondInstanceLeavesAtOnce() {
 
 void TestStartup::answeringNoChangesNothing() {
     Installation inst;
-    auto app = inst.start();
+    auto& app = inst.launch();
     for (const QString& name : TesseraApp::workingFiles())
         inst.files.write(name, "work");
     const auto before = snapshot(inst.files, {QStringLiteral("log.txt")});
@@ -196,7 +174,7 @@ void TestStartup::missingNetDatShowsTheWizardAndClosingItEnds() {
         QVERIFY(!wizard->Btn_OK->isEnabled());
         wizard->close();
     });
-    auto app = inst.start();
+    auto& app = inst.launch();
     QVERIFY(*shown);
     QVERIFY(!inst.started);
     app->finish();
@@ -210,7 +188,7 @@ void TestStartup::missingNetDatShowsTheWizardAndClosingItEnds() {
 
 void TestStartup::timerShowsNewsAtTickTwentyOnly() {
     Installation inst;
-    auto app = inst.start();
+    auto& app = inst.launch();
     TPPrincipal& main = app->principal();
     main.Timer->stop();
     for (int tick = 1; tick <= 19; ++tick)
@@ -240,7 +218,7 @@ void TestStartup::languageFileErrors() {
             shownText = box->L_Mensaje->text();
             box->Btn_OK->click();
         });
-        auto app = inst.start();
+        auto& app = inst.launch();
         QVERIFY(inst.started);
         QCOMPARE(shownText, QStringLiteral("\n\nError en el fichero de idioma"));
         QVERIFY(app->principal().isVisible());
@@ -250,7 +228,7 @@ void TestStartup::languageFileErrors() {
         Installation inst;
         QFile::remove(inst.files.path(QStringLiteral("txt_esp.txt")));
         clickOnMessage("Btn_OK");
-        auto app = inst.start();
+        auto& app = inst.launch();
         QVERIFY(!inst.started);
         QVERIFY(app->ctx().settings.fatalError);
         QCOMPARE(app->ctx().settings.errorNumber, 53);
@@ -263,7 +241,7 @@ void TestStartup::unwritableLogDoesNotStopTheProgram() {
     // A folder where log.txt should be makes every log write fail, even for root.
     Installation inst;
     QVERIFY(QDir(inst.files.dir.path()).mkdir(QStringLiteral("log.txt")));
-    auto app = inst.start();
+    auto& app = inst.launch();
     QVERIFY(inst.started);
     QVERIFY(app->principal().isVisible());
     QCOMPARE(app->ctx().eventLog().lines().first(), QStringLiteral("MIN app_start"));
@@ -278,7 +256,7 @@ void TestStartup::multiUserStartResetsTheLibraryAndAsksForALogin() {
     inst.files.write(QStringLiteral("library.dat"), "[someone's own library]\r\n");
     inst.files.write(QStringLiteral("books.dat"), "a book\r\n");
     auto login = whenShown<TPLogin>([](TPLogin* dialog) { dialog->close(); });
-    auto app = inst.start();
+    auto& app = inst.launch();
     QVERIFY(*login);
     QVERIFY(inst.started);
     QVERIFY(inOrder(inst.log(), {"MIN rd lngf", "MIN app_act", "MIN main sh", "MIN conf net", "MIN cnet end",

@@ -3,7 +3,7 @@
 #include "forms/tpeditor.h"
 #include "forms/tpprincipal.h"
 #include "shell/textfile.h"
-#include "support/gui.h"
+#include "support/program.h"
 #include "support/tempapp.h"
 
 #include <QLabel>
@@ -14,7 +14,6 @@ using namespace tessera;
 using namespace tessera::test;
 
 namespace {
-const QByteArray SingleUserNetDat = "0\r\n/unused/t_users/\r\ntrue\r\ntrue\r\n";
 
 // One window's line as the person sees it.
 struct Line {
@@ -45,15 +44,8 @@ QStringList installedTexts(int context) {
 }
 
 // A single-user program started in its own application directory.
-struct Program {
-    Program() {
-        files.install(programFiles());
-        files.write(QStringLiteral("net.dat"), SingleUserNetDat);
-        app = std::make_unique<TesseraApp>(files.dir.path(),
-                                           QUuid::createUuid().toString(QUuid::WithoutBraces), 0.0);
-        started = app->startUp();
-        line = findLine();
-    }
+struct LineProgram : Program {
+    LineProgram() { line = findLine(); }
 
     SuggestionLine* findLine() { return app->principal().findChild<SuggestionLine*>(); }
 
@@ -80,10 +72,6 @@ struct Program {
 
     Settings& settings() { return app->ctx().settings; }
 
-    TipCloser tips;
-    TempApp files;
-    std::unique_ptr<TesseraApp> app;
-    bool started = false;
     SuggestionLine* line = nullptr;
 };
 } // namespace
@@ -102,7 +90,7 @@ private slots:
 };
 
 void TestSuggestionLine::startOpensTheLineWithAContextOneSuggestion() {
-    Program p;
+    LineProgram p;
     QVERIFY(p.started);
     QVERIFY(p.line);
     QCOMPARE(p.settings().currentContext, 1);
@@ -130,7 +118,7 @@ void TestSuggestionLine::nextButtonShowsAnother_data() {
 void TestSuggestionLine::nextButtonShowsAnother() {
     QFETCH(int, window);
     QFETCH(bool, eventsEnabled);
-    Program p;
+    LineProgram p;
     p.app->editor().show();
     const QString before = p.shown(OpenPicture);
     p.settings().eventsEnabled = eventsEnabled ? 1 : 0;
@@ -144,7 +132,7 @@ void TestSuggestionLine::nextButtonShowsAnother() {
 }
 
 void TestSuggestionLine::usedUpContextOpensOnlyFromTheNextButton() {
-    Program p;
+    LineProgram p;
     for (Suggestion& s : suggestionTable(p.settings()))
         s.showings = 0;
 
@@ -167,7 +155,7 @@ void TestSuggestionLine::closingLeavesTheClosedPicture_data() {
 void TestSuggestionLine::closingLeavesTheClosedPicture() {
     QFETCH(int, context);
     QFETCH(bool, show);
-    Program p;
+    LineProgram p;
     p.line->showSuggestion(context, show);
     QVERIFY(!p.line->isOpen());
     QCOMPARE(p.shown(ClosedPicture), QString());
@@ -177,7 +165,7 @@ void TestSuggestionLine::closingLeavesTheClosedPicture() {
 }
 
 void TestSuggestionLine::libraryDialogsHaveNoNextButton() {
-    Program p;
+    LineProgram p;
     p.line->showSuggestion(15, true);
     QVERIFY(installedTexts(15).contains(p.shown(OpenPicture)));
     for (const Line& l : p.lines())
@@ -188,7 +176,7 @@ void TestSuggestionLine::libraryDialogsHaveNoNextButton() {
 }
 
 void TestSuggestionLine::requestDuringAnAnimationStartsNoOther() {
-    Program p;
+    LineProgram p;
     p.line->showSuggestion(1, false);
     QCOMPARE(p.shown(ClosedPicture), QString());
     // As if the closing pictures were still moving: the new suggestion is

@@ -356,7 +356,6 @@ void TestShell::initialSettings() {
     QCOMPARE(s.periodEnd, QDate(2026, 12, 11));
     QCOMPARE(s.backupDir, app.ctx.settings.appDir + QStringLiteral("backup") + QDir::separator());
     QCOMPARE(s.chronoUnlit, QColor(255, 251, 240));
-    QCOMPARE(int(s.dailyTable.size()), 7305);
     QCOMPARE(s.adminRefreshPeriod, 3);
     QCOMPARE(optionLabelRow(2), QStringLiteral("a, b, c, d, e, f"));
     QCOMPARE(optionLabel(4, 6), QChar(u'*'));
