@@ -255,6 +255,7 @@ void TesseraApp::createForms() {
     connect(principal_->Barra_Tools_Ayuda, &QAction::triggered, this, &TesseraApp::showHelp);
     connect(principal_->Submenu_Ayuda_AcercaDe, &QAction::triggered, acercaDe_, &QDialog::exec);
     connectLanguageCommands();
+    connectLibraryCommands();
     // A book dragged to another shelf is kept at once.
     connect(principal_->Libreria_Vista, &ShelfBar::bookMoved, this, [this] { saveLibrary(); });
     if (auto* action = principal_->findChild<QAction*>(QStringLiteral("Submenu_Ayuda_Tip")))
@@ -491,7 +492,8 @@ LibraryHooks TesseraApp::libraryHooks() {
     LibraryHooks hooks;
     hooks.splashText = [this](const QString& text) { splashText(text); };
     hooks.savePreferences = [this] { writePreferences(); };
-    hooks.rebuildView = [this] { principal_->Libreria_Vista->rebuild(); };
+    hooks.rebuildView = [this] { principal_->refreshLibrary(); };
+    hooks.defaultShelfMade = [this] { principal_->nameDefaultShelf(); };
     return hooks;
 }
 
@@ -508,11 +510,9 @@ void TesseraApp::bindRegisters() {}
 void TesseraApp::showSuggestion(int context, bool show, bool any) {
     suggestionLine_->showSuggestion(context, show, any);
 }
-void TesseraApp::addSampleBooks() {}
 void TesseraApp::saveLibrary() {
     tessera::saveLibrary(ctx_, library_, libraryHooks());
 }
-void TesseraApp::closeOpenBook() {}
 
 void TesseraApp::setStatusText(const QString& text) {
     if (principal_) principal_->setActionText(text);

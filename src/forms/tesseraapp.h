@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -125,6 +126,10 @@ private:
     void readNetworkConfiguration();
     void bindRegisters();
     void connectLanguageCommands();
+    void connectLibraryCommands();
+    // A library command of the menus or the bar: runs while the events are enabled, with
+    // them disabled meanwhile, and ends with a suggestion of context 0.
+    void libraryCommand(const std::function<void()>& body);
     void markLanguage();
     void addSampleBooks();
 
@@ -136,6 +141,10 @@ public:
     Library& library() { return library_; }
     void writePreferences();
     void closeOpenBook();
+    // A click on a book of the library: the book becomes the current one and its cover
+    // is shown on the desk.
+    void openBook(const QString& name);
+    bool bookOpen() const { return bookOpen_; }
     // Opens the installed help file in the help window.
     void showHelp();
     // Makes a language current and gives every window its texts; from the
@@ -147,6 +156,7 @@ private:
 
     Library library_;
     bool secondInstance_ = false;
+    bool bookOpen_ = false;
     bool inMessageLoop_ = false;
 
     Clock clock_;

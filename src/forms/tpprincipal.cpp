@@ -1471,6 +1471,7 @@ TPPrincipal::TPPrincipal(TesseraApp& app) : QMainWindow(nullptr), app_(app) {
     connect(Timer, &QTimer::timeout, this, &TPPrincipal::TimerTimer);
     connect(Submenu_Salir, &QAction::triggered, this, &TPPrincipal::Submenu_SalirClick);
     connect(Barra_Tools_Salir, &QAction::triggered, this, &TPPrincipal::Submenu_SalirClick);
+    connectLibrary();
 
     layoutDesk(DefaultDeskWidth, DefaultDeskHeight);
     layoutStatusPanes(width());
@@ -1541,20 +1542,28 @@ void TPPrincipal::buildBars() {
 }
 
 void TPPrincipal::buildLibraryBar() {
-    const auto combo = [this](const char* name, const char* placeholder, int width) {
-        auto* box = new QComboBox(Barra_Libreria);
-        box->setObjectName(QLatin1String(name));
-        box->setPlaceholderText(QString::fromUtf8(placeholder));
-        box->setToolTip(QString::fromUtf8(placeholder));
-        box->setMinimumWidth(width);
-        box->setFocusPolicy(Qt::NoFocus);
-        Barra_Libreria->addWidget(box);
-        return box;
+    // A drop-down of the bar: a button that opens the list of its items.
+    const auto dropDown = [this](const char* name, const char* caption, int width) {
+        auto* button = new QToolButton(Barra_Libreria);
+        button->setObjectName(QLatin1String(name));
+        button->setText(QString::fromUtf8(caption));
+        button->setToolTip(QString::fromUtf8(caption));
+        button->setMinimumWidth(width);
+        button->setPopupMode(QToolButton::InstantPopup);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setMenu(new QMenu(button));
+        Barra_Libreria->addWidget(button);
+        return button;
     };
-    Barra_Lib_Est_Activa = combo("Barra_Lib_Est_Activa", "Estantería", 130);
+    Barra_Lib_Est_Activa = dropDown("Barra_Lib_Est_Activa", "Estantería", 120);
+    addMirrorItems(Barra_Lib_Est_Activa->menu(), QStringLiteral("Barra_Lib_Est_"), 2, 0,
+                   shelfBarItems);
     addBarItems(*this, Barra_Libreria, ShelfBarItems);
     Barra_Libreria->addSeparator();
-    Barra_Lib_Libro_Activo = combo("Barra_Lib_Libro_Activo", "Libro", 170);
+    Barra_Lib_Libro_Activo = dropDown("Barra_Lib_Libro_Activo", "Libro", 120);
+    addMirrorItems(Barra_Lib_Libro_Activo->menu(), QStringLiteral("Barra_Lib_Libro_"), 3, 0,
+                   bookBarItems);
     addBarItems(*this, Barra_Libreria, BookBarItems);
 }
 

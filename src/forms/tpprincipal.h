@@ -78,6 +78,29 @@ public:
     void showTipAfterLogin();
     void relayoutEditor();
     void applyViewSettings();
+
+    // The library's mirrors: the shelf and book menus, the two bar drop-downs and the
+    // shelf pane of the status bar, kept in step with the model and the side bar.
+    void updateShelves();
+    void updateShelfMarks();
+    void updateBookLists();
+    // The first visible shelf becomes the active one (shelf 10 when none of 1..9 is).
+    void activateFirstShelf();
+    // Draws the library anew after it was read or changed: side bar and mirrors.
+    void refreshLibrary();
+    // The default shelf of an empty library: its items take language entry 289.
+    void nameDefaultShelf();
+    void expandAllShelves();
+    void collapseAllShelves();
+    // After a change of the library: a status text while both percentage bars run to 100.
+    void finishingAnimation(int entry);
+    // Adding, deleting and renaming books as the mode and the network configuration allow.
+    void applyBookPermissions();
+    // Shelf k = 1..10: its band was clicked, or opened or closed.
+    void Estanteria_Click(int shelf);
+    void Estanteria_Expanded(int shelf);
+    // A shelf item of the menu or of the bar drop-down.
+    void Submenu_Est_01Click(int shelf);
     // How many times the timer has shown the news.
     int newsShown() const { return newsShown_; }
 
@@ -98,8 +121,10 @@ public:
     QAction* Menu_Edicion_Salvar = nullptr;
     std::array<QAction*, 10> shelfMenuItems{}; // Submenu_Est_01..10, hidden until named
     std::array<QAction*, 50> bookMenuItems{};  // Submenu_Lib_001..050, hidden until named
-    QComboBox* Barra_Lib_Est_Activa = nullptr;
-    QComboBox* Barra_Lib_Libro_Activo = nullptr;
+    std::array<QAction*, 10> shelfBarItems{};  // Barra_Lib_Est_01..10
+    std::array<QAction*, 50> bookBarItems{};   // Barra_Lib_Libro_001..050
+    QToolButton* Barra_Lib_Est_Activa = nullptr;   // drop-down of the shelves
+    QToolButton* Barra_Lib_Libro_Activo = nullptr; // drop-down of the listed books
 
     QToolBar* Barra_Menu = nullptr;
     QToolBar* Barra_Tools = nullptr;
@@ -209,6 +234,7 @@ private:
     void createTopicRows();
     void createCharacterPanel();
     void buildLibraryBar();
+    void connectLibrary();
     QWidget* buildClock();
     QWidget* buildLibrary();
     void buildCover();

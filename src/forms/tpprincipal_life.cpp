@@ -169,7 +169,7 @@ void TPPrincipal::TimerTimer() {
     if (multi && s.userLoggedIn && every(s.usersRefreshPeriod) && !s.heartbeatInProgress)
         heartbeat();
     if (s.tickCounter == 20 && s.downloadNews) showNews();
-    if (multi && s.adminRefreshPeriod > 0 && s.userName == QLatin1String("Admin"))
+    if (multi && s.adminRefreshPeriod > 0 && s.isAdministrator())
         adminPresenceRefresh();
     if (multi && s.adminRefreshPeriod > 0 && s.adminConsoleOpen && every(s.connectionCheckPeriod))
         accountCheck();

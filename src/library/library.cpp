@@ -4,6 +4,8 @@
 #include "shell/paths.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 namespace tessera {
 
@@ -88,26 +90,32 @@ NameProblem bookNameProblem(const QString& name) {
     return NameProblem::None;
 }
 
-QString nameProblemText(NameProblem problem) {
-    switch (problem) {
-    case NameProblem::None:
-        return QString();
-    case NameProblem::Blank:
-        return QStringLiteral("The name is empty or made only of blanks.");
-    case NameProblem::TooLong:
-        return QStringLiteral("The name is longer than 24 characters.");
-    case NameProblem::NotWindows1252:
-        return QStringLiteral("The name holds a character that the library files cannot store.");
-    case NameProblem::PathSeparator:
-        return QStringLiteral("A book name cannot contain \"/\" or \"\\\".");
-    case NameProblem::ParentFolder:
-        return QStringLiteral("A book name cannot contain \"..\".");
-    case NameProblem::ForbiddenCharacter:
-        return QStringLiteral(
-            "The name holds a character or has a form that file names cannot have "
-            "(< > : \" | ? *, a control character, a trailing dot or blank, or a device name).");
-    }
-    return QString();
+QString nameProblemText(NameProblem problem, int language) {
+    // Spanish, English, Portuguese.
+    static const char* const Texts[][3] = {
+        {"", "", ""},
+        {"El nombre está vacío o sólo tiene espacios.", "The name is empty or made only of blanks.",
+         "O nome está vazio ou só tem espaços."},
+        {"El nombre tiene más de 24 caracteres.", "The name is longer than 24 characters.",
+         "O nome tem mais de 24 caracteres."},
+        {"El nombre tiene un carácter que los ficheros de la librería no pueden guardar.",
+         "The name holds a character that the library files cannot store.",
+         "O nome tem um carácter que os ficheiros da biblioteca não podem guardar."},
+        {"El nombre de un libro no puede contener \"/\" ni \"\\\".",
+         "A book name cannot contain \"/\" or \"\\\".",
+         "O nome de um livro não pode conter \"/\" nem \"\\\"."},
+        {"El nombre de un libro no puede contener \"..\".", "A book name cannot contain \"..\".",
+         "O nome de um livro não pode conter \"..\"."},
+        {"El nombre tiene un carácter o una forma que un nombre de fichero no admite "
+         "(< > : \" | ? *, un carácter de control, un punto o espacio final, o un nombre de dispositivo).",
+         "The name holds a character or has a form that file names cannot have "
+         "(< > : \" | ? *, a control character, a trailing dot or blank, or a device name).",
+         "O nome tem um carácter ou uma forma que um nome de ficheiro não admite "
+         "(< > : \" | ? *, um carácter de controlo, um ponto ou espaço final, ou um nome de dispositivo)."},
+    };
+    const int row = static_cast<int>(problem);
+    if (row < 0 || row >= int(std::size(Texts))) return QString();
+    return QString::fromUtf8(Texts[row][std::clamp(language, 0, 2)]);
 }
 
 void Library::clear() {

@@ -85,8 +85,9 @@ QString nameKey(const QString& name);
 NameProblem shelfNameProblem(const QString& name);
 // Book names become file names: folder + name + ".tsb".
 NameProblem bookNameProblem(const QString& name);
-// A sentence that tells the person what is wrong with the name.
-QString nameProblemText(NameProblem problem);
+// A sentence that tells the person what is wrong with the name, in the interface
+// language (0 Spanish, 1 English, 2 Portuguese).
+QString nameProblemText(NameProblem problem, int language);
 
 enum class LibraryChange {
     Done,

@@ -5,6 +5,7 @@
 #include "library/librarypause.h"
 #include "network/registers.h"
 #include "shell/codepage.h"
+#include "shell/datetext.h"
 #include "shell/context.h"
 #include "shell/filecopy.h"
 #include "shell/paths.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <algorithm>
 
 namespace tessera {
 
@@ -99,6 +102,61 @@ AddedBook addBookFile(Context& ctx, Library& library, const QString& path, int g
     const LibraryChange change = library.enterBook(name, folder, group);
     if (change == LibraryChange::Done) takeCover(ctx, library, name);
     return {change, name};
+}
+
+LibraryChange createBook(Context& ctx, Library& library, const NewBook& book) {
+    if (bookNameProblem(book.name) != NameProblem::None) return LibraryChange::BadName;
+    if (library.countBooks() >= SlotCount) return LibraryChange::BooksFull;
+    if (library.bookNameTaken(book.name)) return LibraryChange::Taken;
+    if (book.group < 0 || book.group >= ShelfCount || !library.layout.groups[book.group].visible)
+        return LibraryChange::NotFound;
+    const QString folder = folderOf(book.folder);
+    if (!folderFits(folder) || !QFileInfo(book.folder).isDir()) return LibraryChange::FolderUnfit;
+    const QString target = folder + book.name + Extension;
+    if (QFileInfo::exists(target)) return LibraryChange::FileExists;
+    const QString templatePath = ctx.appFile(QStringLiteral("empty.ts_"));
+    const QString cover =
+        book.coverPath.isEmpty() ? ctx.appFile(QStringLiteral("image_p.bmp")) : book.coverPath;
+    if (!QFileInfo::exists(templatePath) || !QFileInfo::exists(cover))
+        return LibraryChange::NotFound;
+
+    LibraryBusy busy(ctx.settings);
+    if (!copyFile(ctx, templatePath, target, true)) return LibraryChange::FileFailed;
+    // From here on a failure takes the half-made book out again.
+    const auto undo = [&] {
+        library.takeOutBook(book.name);
+        QFile::remove(target);
+        deleteWorkingFiles(ctx);
+        return LibraryChange::FileFailed;
+    };
+    if (library.enterBook(book.name, folder, book.group) != LibraryChange::Done) {
+        QFile::remove(target);
+        return LibraryChange::FileFailed;
+    }
+    const auto unpacked = unpackBook(ctx, target, UnpackMode::Full);
+    if (!unpacked) return undo();
+
+    const Settings& s = ctx.settings;
+    BookHeader header = unpacked->header;
+    const QString now = dateText(ctx.clock().now());
+    header.title = book.subtitle.left(hdr::TitleSize);
+    header.created = now;
+    header.lastPractice = now;
+    header.author = s.userName;
+    header.authorData = s.userDetails;
+    header.email = s.userEmail;
+    header.coverDesign = static_cast<quint8>(std::clamp(book.coverTexture, 1, 20));
+    header.coverPicture = true;
+    header.coverColour = 0xFFFFFF;
+    header.isProtected = s.protectUserData;
+    header.password = s.userDataPassword.left(hdr::PasswordSize);
+    header.key = drawKey([&ctx](int n) { return ctx.random().below(n); });
+    if (headerProblem(header, LongTexts::AreCut)) return undo();
+
+    if (!copyFile(ctx, cover, ctx.appFile(QStringLiteral("image.bmp")), true)) return undo();
+    if (!packBook(ctx, PackRequest{target, header, unpacked->notepad})) return undo();
+    library.setCovers(book.name, QImage(cover));
+    return LibraryChange::Done;
 }
 
 LibraryChange renameBook(Context& ctx, Library& library, const QString& oldName,

@@ -23,6 +23,21 @@ struct AddedBook {
 // The caller saves the library and refreshes the view.
 AddedBook addBookFile(Context& ctx, Library& library, const QString& path, int group);
 
+struct NewBook {
+    QString name;      // trimmed by the dialog
+    QString subtitle;  // at most 64 characters
+    QString folder;    // where the container goes
+    int group = 0;     // the shelf's group index
+    QString coverPath; // the bitmap that becomes the shelf icon; empty for image_p.bmp
+    int coverTexture = 1;
+};
+
+// Makes a new empty book from the template empty.ts_ of the application directory:
+// the author data and protection come from the user's settings, the chosen bitmap becomes
+// its image.bmp. The book takes a free slot and entry and becomes the current book. Any
+// failure leaves the library and the folder as they were. The caller saves the library.
+LibraryChange createBook(Context& ctx, Library& library, const NewBook& book);
+
 // Renames the book and its file; when the file cannot be renamed the library stays
 // as it was (FileFailed). The name is not trimmed; a name made only of blanks, an unfit
 // name, or one taken by the comparison key (the book's own name included) is refused.

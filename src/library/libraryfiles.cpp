@@ -294,8 +294,7 @@ QStringList bookListLines(const Library& library) {
 }
 
 bool usesPrivateCopies(const Settings& settings) {
-    return !settings.singleUser &&
-           withoutTrailingSeparator(settings.userFolder) != QLatin1String("admin");
+    return !settings.singleUser && !settings.isAdministrator();
 }
 
 QString defaultShelfName(int language) {

@@ -127,6 +127,9 @@ void Settings::initialise(const QDateTime& now) {
     refreshRunning = false;
     adminRefreshPeriod = 3;
     usersRefreshPeriod = 10;
+    usersMayAddBooks = true;
+    usersMayDeleteBooks = false;
+    usersMayRenameBooks = false;
     mainRelayoutPending = false;
     editorRelayoutPending = false;
     consoleRelayoutPending = false;
@@ -135,4 +138,11 @@ void Settings::initialise(const QDateTime& now) {
     wideWindow = true;
 }
 
+} // namespace tessera
+
+namespace tessera {
+bool Settings::isAdministrator() const {
+    // The Admin's user folder is "admin", the folder that also holds the registers.
+    return !singleUser && withoutTrailingSeparator(userFolder) == QLatin1String("admin");
+}
 } // namespace tessera

@@ -178,6 +178,10 @@ struct Settings {
     int adminRefreshPeriod{};
     int usersRefreshPeriod{};
     int connectionCheckPeriod = 0;
+    // What the network configuration lets users other than the Admin do with their books.
+    bool usersMayAddBooks = true;
+    bool usersMayDeleteBooks = false;
+    bool usersMayRenameBooks = false;
     bool mainRelayoutPending{};
     bool editorRelayoutPending{};
     bool consoleRelayoutPending{};
@@ -187,6 +191,13 @@ struct Settings {
 
     // Help files, one entry per language.
     std::array<HelpFileEntry, 3> helpFiles;
+
+    // The user working now is the Admin: the one who may always change books.
+    bool isAdministrator() const;
+    // Single-user mode, or the Admin, or what the network configuration allows.
+    bool mayAddBooks() const { return singleUser || isAdministrator() || usersMayAddBooks; }
+    bool mayDeleteBooks() const { return singleUser || isAdministrator() || usersMayDeleteBooks; }
+    bool mayRenameBooks() const { return singleUser || isAdministrator() || usersMayRenameBooks; }
 
     // Gives every setting its initial value; now is the moment of the initialisation.
     void initialise(const QDateTime& now);

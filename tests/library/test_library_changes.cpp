@@ -75,7 +75,9 @@ void TestLibraryChanges::bookNames() {
     QFETCH(QString, name);
     QFETCH(int, problem);
     QCOMPARE(int(bookNameProblem(name)), problem);
-    QCOMPARE(nameProblemText(NameProblem(problem)).isEmpty(), problem == int(NameProblem::None));
+    for (int language = 0; language < 3; ++language)
+        QCOMPARE(nameProblemText(NameProblem(problem), language).isEmpty(),
+                 problem == int(NameProblem::None));
 }
 
 void TestLibraryChanges::nameKeyCapitalisesAccents() {
