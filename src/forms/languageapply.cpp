@@ -55,6 +55,14 @@ void setText(QObject* control, const QString& text) {
         widget->setWindowTitle(text);
 }
 
+// The window an object lives in; the menus that pop up from a window belong to it.
+QWidget* windowOf(QObject* object) {
+    for (QObject* o = object; o; o = o->parent())
+        if (auto* widget = qobject_cast<QWidget*>(o); widget && widget->isWindow() && !qobject_cast<QMenu*>(o))
+            return widget;
+    return nullptr;
+}
+
 // The parameters page labels whose hints the hint preference switches.
 constexpr const char* HintLabels[] = {"V_Valor", "L_SPool", "L_Ant", "L_Nuevos", "L_Preg", "L_Tot", "L_Pool"};
 } // namespace
@@ -70,13 +78,19 @@ void applyTexts(const LanguageTable& table, const QList<QWidget*>& forms) {
             form->setWindowTitle(text);
             continue;
         }
-        QObject* control = form->findChild<QObject*>(QLatin1String(target.control));
+        QObject* control = ownControl(form, QLatin1String(target.control));
         if (!control) continue;
         if (target.item >= 0)
             setItem(control, target.item, text);
         else
             setText(control, text);
     }
+}
+
+QObject* ownControl(QWidget* form, const QString& name) {
+    for (QObject* control : form->findChildren<QObject*>(name))
+        if (windowOf(control) == form) return control;
+    return nullptr;
 }
 
 void applyHints(bool show, const QList<QWidget*>& forms) {

@@ -93,6 +93,12 @@ QString notABookText(int language, const QString& file) {
     return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(file);
 }
 
+QString bookNotCreatedText(int language, const QString& path) {
+    static const char* const Texts[] = {"No se ha podido crear el libro: ", "The book could not be created: ",
+                                        "Não foi possível criar o livro: "};
+    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(path);
+}
+
 QString fileNotMovedText(int language, const QString& folder) {
     static const char* const Texts[] = {"No se ha podido mover el libro a la carpeta: ",
                                         "The book could not be moved to the folder: ",

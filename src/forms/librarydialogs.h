@@ -43,6 +43,9 @@ bool reportNameProblem(TesseraApp& app, NameProblem problem);
 QString fileNotDeletedText(int language);
 // The file chosen to be added is not a book of this program.
 QString notABookText(int language, const QString& file);
+// The new book could not be made at that path (its folder is gone or unfit, or the
+// template could not be copied).
+QString bookNotCreatedText(int language, const QString& path);
 // The book's file could not be moved to the folder.
 QString fileNotMovedText(int language, const QString& folder);
 // The file could not be taken into the library (renamed, copied or its folder unfit).

@@ -1,6 +1,7 @@
 // The application's library commands: the menus and bar items that open the library
 // dialogs, the opening of a book from the library, and the sample books of a first start.
 #include "bookfiles/container.h"
+#include "forms/languageapply.h"
 #include "forms/tesseraapp.h"
 #include "forms/tpanhadirlibro.h"
 #include "forms/tpeliminarestanteria.h"
@@ -96,14 +97,14 @@ void TesseraApp::connectLibraryCommands() {
     };
     for (const Command& command : commands) {
         for (const char* name : {command.menuItem, command.barItem})
-            if (auto* item = main.findChild<QAction*>(QLatin1String(name)))
+            if (auto* item = ownControl<QAction>(&main, QLatin1String(name)))
                 connect(item, &QAction::triggered, this, command.run);
     }
     // The open book's information page moves its file.
-    if (auto* move = main.findChild<QPushButton*>(QStringLiteral("Btn_Mover"))) {
+    if (auto* move = ownControl<QPushButton>(&main, QStringLiteral("Btn_Mover"))) {
         connect(move, &QPushButton::clicked, this, [this, &main] {
             moverLibro_->exec();
-            if (auto* folder = main.findChild<QLabel*>(QStringLiteral("Ed_Dir"))) {
+            if (auto* folder = ownControl<QLabel>(&main, QStringLiteral("Ed_Dir"))) {
                 const QString path = library_.currentBook >= 1 ? library_.entry(library_.currentBook).folder
                                                                 : QString();
                 folder->setText(folder->fontMetrics().elidedText(path, Qt::ElideMiddle, folder->width()));

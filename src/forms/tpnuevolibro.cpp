@@ -237,10 +237,8 @@ void TPNuevoLibro::Btn_CrearClick() {
         app().saveLibrary();
         main.updateBookLists();
         app().showMessage(ctx().entry(42), MessageKind::Information);
-    } else if (change == LibraryChange::FolderUnfit) {
-        reportNameProblem(app(), NameProblem::NotWindows1252);
     } else {
-        app().showMessage(fileNotAddedText(ctx().settings.currentLanguage, folder_ + name + QStringLiteral(".tsb")),
+        app().showMessage(bookNotCreatedText(ctx().settings.currentLanguage, folder_ + name + QStringLiteral(".tsb")),
                           MessageKind::Error);
     }
 

@@ -699,7 +699,9 @@ void TPOpciones::setTransparency(int alpha) {
 // open book and the editor window. The settings they read are up to date when
 // these run; each is where that subsystem takes over.
 void TPOpciones::applyBarLook() {}
-void TPOpciones::applyShelfViewStyle() {}
+void TPOpciones::applyShelfViewStyle() {
+    app().principal().applyLibraryStyle();
+}
 void TPOpciones::applyInterfaceStyle() {}
 void TPOpciones::applyPageSettings() {}
 void TPOpciones::layoutEditorTabs() {}

@@ -90,6 +90,9 @@ public:
     void refreshLibrary();
     // The default shelf of an empty library: its items take language entry 289.
     void nameDefaultShelf();
+    // The library style and icon size of the settings on the side bar and its mirrors;
+    // "Expandir todas" and "Contraer todas" serve only the tree-like styles.
+    void applyLibraryStyle();
     void expandAllShelves();
     void collapseAllShelves();
     // After a change of the library: a status text while both percentage bars run to 100.

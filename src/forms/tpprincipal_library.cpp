@@ -1,6 +1,7 @@
 // The main window's library: the mirrors of the shelf side bar (menus, bar drop-downs,
 // the shelf pane) and the handlers of shelves, shelf items and book items.
 #include "forms/shelfbar.h"
+#include "forms/languageapply.h"
 #include "forms/tesseraapp.h"
 #include "forms/tpadmin.h"
 #include "forms/tpprincipal.h"
@@ -186,6 +187,17 @@ void TPPrincipal::nameDefaultShelf() {
     }
 }
 
+void TPPrincipal::applyLibraryStyle() {
+    const Settings& s = ctx().settings;
+    Libreria_Vista->setViewStyle(s.libraryStyle);
+    Libreria_Vista->setSmallIcons(s.iconSize == 1);
+    const bool tree = app_.library().isTreeStyle();
+    for (const char* name : {"Submenu_Est_Todas", "Submenu_Est_Ninguna"})
+        if (auto* item = ownControl<QAction>(this, QLatin1String(name))) item->setEnabled(tree);
+    updateShelfMarks();
+    updateBookLists();
+}
+
 void TPPrincipal::expandAllShelves() {
     Settings& s = ctx().settings;
     if (s.eventsEnabled != 1) return;
@@ -245,7 +257,7 @@ void TPPrincipal::applyBookPermissions() {
     const Settings& s = ctx().settings;
     const auto enable = [this](const auto& names, bool on) {
         for (const char* name : names)
-            if (auto* item = findChild<QAction*>(QLatin1String(name))) item->setEnabled(on);
+            if (auto* item = ownControl<QAction>(this, QLatin1String(name))) item->setEnabled(on);
     };
     enable(AddItems, s.mayAddBooks());
     enable(DeleteItems, s.mayDeleteBooks());

@@ -194,9 +194,7 @@ void TPPrincipal::showTipAfterLogin() {
 }
 void TPPrincipal::applyViewSettings() {}
 void TPPrincipal::applyInterfacePreferences() {
-    const Settings& s = ctx().settings;
-    Libreria_Vista->setViewStyle(s.libraryStyle);
-    Libreria_Vista->setSmallIcons(s.iconSize == 1);
+    applyLibraryStyle();
     applyTitle();
 }
 

@@ -111,7 +111,8 @@ LibraryChange createBook(Context& ctx, Library& library, const NewBook& book) {
     if (book.group < 0 || book.group >= ShelfCount || !library.layout.groups[book.group].visible)
         return LibraryChange::NotFound;
     const QString folder = folderOf(book.folder);
-    if (!folderFits(folder) || !QFileInfo(book.folder).isDir()) return LibraryChange::FolderUnfit;
+    if (!folderFits(folder)) return LibraryChange::FolderUnfit;
+    if (!QFileInfo(book.folder).isDir()) return LibraryChange::NotFound;
     const QString target = folder + book.name + Extension;
     if (QFileInfo::exists(target)) return LibraryChange::FileExists;
     const QString templatePath = ctx.appFile(QStringLiteral("empty.ts_"));
