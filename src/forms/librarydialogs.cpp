@@ -72,6 +72,25 @@ QString shortenedPath(const QString& path, const QLabel& label) {
                                           std::max(width, 60));
 }
 
+void refuseName(QLineEdit& field, QPushButton& button) {
+    field.selectAll();
+    field.setFocus();
+    button.setEnabled(false);
+}
+
+std::optional<QString> freeShelfName(TesseraApp& app, QLineEdit& field, QPushButton& button) {
+    const QString name = trimBlanks(field.text());
+    field.setText(name);
+    bool refused = reportNameProblem(app, shelfNameProblem(name));
+    if (!refused && app.library().shelfNameTaken(name)) {
+        app.showMessage(app.ctx().entry(7), MessageKind::Error);
+        refused = true;
+    }
+    if (!refused) return name;
+    refuseName(field, button);
+    return std::nullopt;
+}
+
 bool reportNameProblem(TesseraApp& app, NameProblem problem) {
     if (problem == NameProblem::None) return false;
     app.showMessage(nameProblemText(problem, app.ctx().settings.currentLanguage), MessageKind::Error);

@@ -5,6 +5,7 @@
 #include "library/library.h"
 
 #include <QString>
+#include <optional>
 
 class QBoxLayout;
 class QComboBox;
@@ -35,6 +36,13 @@ QBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
 
 // A folder or file shown in a label of the given width: the middle gives way first.
 QString shortenedPath(const QString& path, const QLabel& label);
+
+// A refused name stays in its field, selected, with the button that would use it disabled.
+void refuseName(QLineEdit& field, QPushButton& button);
+// Trims the name in the field and checks it as a shelf name (fit, and no visible shelf
+// with the same comparison key). A refused name is reported with its reason and refused
+// in the field; the name when it can be used.
+std::optional<QString> freeShelfName(TesseraApp& app, QLineEdit& field, QPushButton& button);
 
 // Tells the person why a name cannot be used; true when there was something to tell.
 bool reportNameProblem(TesseraApp& app, NameProblem problem);

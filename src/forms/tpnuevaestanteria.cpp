@@ -45,24 +45,14 @@ void TPNuevaEstanteria::formActivate() {
 void TPNuevaEstanteria::Bt_okClick() {
     Library& library = app().library();
     TPPrincipal& main = app().principal();
-    const QString name = trimBlanks(Edit->text());
-    Edit->setText(name);
-    const auto refuse = [this] {
-        Edit->selectAll();
-        Edit->setFocus();
-        Bt_ok->setEnabled(false);
-    };
-    if (reportNameProblem(app(), shelfNameProblem(name))) return refuse();
-    if (library.shelfNameTaken(name)) {
-        app().showMessage(ctx().entry(7), MessageKind::Error);
-        return refuse();
-    }
+    const auto name = freeShelfName(app(), *Edit, *Bt_ok);
+    if (!name) return;
     Edit->setEnabled(false);
     Bt_Cancel->setEnabled(false);
-    if (library.addShelf(name) != LibraryChange::Done) {
+    if (library.addShelf(*name) != LibraryChange::Done) {
         Edit->setEnabled(true);
         Bt_Cancel->setEnabled(true);
-        return refuse();
+        return refuseName(*Edit, *Bt_ok);
     }
     if (library.countShelves() == 1) main.activateFirstShelf();
     main.updateShelves();

@@ -200,11 +200,7 @@ void TPNuevoLibro::Btn_CrearClick() {
     Ed_NombreLibro->setText(name);
     const int group = chosenGroup(*ComboBox1);
     if (folder_.isEmpty() || group < 0) return;
-    const auto refuse = [this] {
-        Ed_NombreLibro->selectAll();
-        Ed_NombreLibro->setFocus();
-        Btn_Crear->setEnabled(false);
-    };
+    const auto refuse = [this] { refuseName(*Ed_NombreLibro, *Btn_Crear); };
     if (reportNameProblem(app(), bookNameProblem(name))) return refuse();
     if (library.countBooks() >= shelves::SlotCount) {
         app().showMessage(ctx().entry(4), MessageKind::Error);

@@ -68,19 +68,9 @@ void TPRenombrarEstanteria::Bt_okClick() {
     TPPrincipal& main = app().principal();
     const int group = chosenGroup(*ComboBox1);
     if (group < 0) return;
-    const QString name = trimBlanks(Edit->text());
-    Edit->setText(name);
-    const auto refuse = [this] {
-        Edit->selectAll();
-        Edit->setFocus();
-        Bt_ok->setEnabled(false);
-    };
-    if (reportNameProblem(app(), shelfNameProblem(name))) return refuse();
-    if (library.shelfNameTaken(name)) {
-        app().showMessage(ctx().entry(7), MessageKind::Error);
-        return refuse();
-    }
-    if (library.renameShelf(group, name) != LibraryChange::Done) return refuse();
+    const auto name = freeShelfName(app(), *Edit, *Bt_ok);
+    if (!name) return;
+    if (library.renameShelf(group, *name) != LibraryChange::Done) return refuseName(*Edit, *Bt_ok);
     fillShelfList(*ComboBox1, library);
     main.updateShelves();
     main.updateShelfMarks();

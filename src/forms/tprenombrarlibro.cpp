@@ -67,11 +67,7 @@ void TPRenombrarLibro::Bt_okClick() {
     const QString name = Edit->text(); // a renamed book keeps its blanks
     if (oldName.isEmpty() || name.isEmpty()) return;
     Library& library = app().library();
-    const auto refuse = [this] {
-        Edit->selectAll();
-        Edit->setFocus();
-        Bt_ok->setEnabled(false);
-    };
+    const auto refuse = [this] { refuseName(*Edit, *Bt_ok); };
     if (reportNameProblem(app(), bookNameProblem(name))) return refuse();
     if (library.bookNameTakenKey(name)) {
         app().showMessage(ctx().entry(11), MessageKind::Error);
