@@ -144,7 +144,9 @@ void TPPrincipal::updateBookLists() {
             const QString& caption = library.layout.bookSlots[k].caption;
             bookMenuItems[k]->setText(caption);
             bookBarItems[k]->setText(caption);
-            if (k % 5 == 4) advance(); // the hidings count 20 steps over the 100 items
+            // Hiding the hundred items counts twenty steps, spread evenly over the slots.
+            for (int s = k * 20 / SlotCount; s < (k + 1) * 20 / SlotCount; ++s)
+                advance();
         }
         // The items keep their slot order, so a book keeps its place in the menus.
         for (int slot : listed) {
