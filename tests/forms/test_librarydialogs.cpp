@@ -124,6 +124,7 @@ private slots:
     void oneShelfStyleListsTheClickedShelf();
     void treeStyleListsTheOpenShelves();
     void collapseAllRunsTheBarInTenths();
+    void onlyShelfSevenBecomesTheActiveOne();
     void tenthShelfClosesTheDialogAndEleventhIsRefused();
     void shelfNames_data();
     void shelfNames();
@@ -210,6 +211,20 @@ void TestLibraryDialogs::collapseAllRunsTheBarInTenths() {
     for (int shelf = 1; shelf <= 4; ++shelf)
         QVERIFY(!p.main().Libreria_Vista->isShelfExpanded(shelf));
     QVERIFY(shownItems(p.main().bookMenuItems).isEmpty());
+}
+
+void TestLibraryDialogs::onlyShelfSevenBecomesTheActiveOne() {
+    LibraryProgram p;
+    ShelfLayout& layout = p.lib().layout;
+    for (ShelfGroup& group : layout.groups)
+        group.visible = false;
+    layout.groups[6] = ShelfGroup{QStringLiteral("Siete"), true};
+    p.lib().setActiveShelf(0);
+    p.main().Libreria_Vista->setViewStyle(1);
+    p.main().activateFirstShelf();
+    QCOMPARE(p.lib().activeShelf, 7);
+    QCOMPARE(p.main().Panel_Estanteria->text(), QStringLiteral("Siete"));
+    QCOMPARE(markedShelves(p.main()), QList<int>{7});
 }
 
 void TestLibraryDialogs::tenthShelfClosesTheDialogAndEleventhIsRefused() {
