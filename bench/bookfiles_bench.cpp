@@ -5,6 +5,7 @@
 
 #include "bookfiles/container.h"
 #include "bookfiles/questiondb.h"
+#include "quietfeedback.h"
 #include "shell/context.h"
 #include "shell/datetext.h"
 
@@ -24,21 +25,6 @@ using namespace tessera;
 namespace {
 constexpr int PictureSize = 4000; // 16768 pictures make about 64 MiB
 constexpr qint64 CopyChunk = 1 << 20;
-
-class QuietFeedback : public Feedback {
-public:
-    void setStatusText(const QString&) override {}
-    void setProgress(int) override {}
-    void setProgressVisible(bool) override {}
-    int showMessage(const QString& text, MessageKind) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return AnswerOk;
-    }
-    void showNotice(const QString&, MessageKind) override {}
-    void processEvents() override {}
-    void requestTerminate() override {}
-    void connectionLost() override {}
-};
 
 QByteArray filler(int size, int seed) {
     QByteArray bytes(size, '\0');

@@ -4,6 +4,7 @@
 
 #include "bookfiles/container.h"
 #include "library/libraryfiles.h"
+#include "quietfeedback.h"
 #include "shell/context.h"
 
 #include <QCoreApplication>
@@ -19,21 +20,6 @@
 using namespace tessera;
 
 namespace {
-class QuietFeedback : public Feedback {
-public:
-    void setStatusText(const QString&) override {}
-    void setProgress(int) override {}
-    void setProgressVisible(bool) override {}
-    int showMessage(const QString& text, MessageKind) override {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return AnswerOk;
-    }
-    void showNotice(const QString&, MessageKind) override {}
-    void processEvents() override {}
-    void requestTerminate() override {}
-    void connectionLost() override {}
-};
-
 template <typename F> double medianMs(int repeats, F&& work) {
     std::vector<double> times;
     for (int i = 0; i < repeats; ++i) {
