@@ -97,39 +97,26 @@ bool reportNameProblem(TesseraApp& app, NameProblem problem) {
     return true;
 }
 
-QString fileNotDeletedText(int language) {
-    static const char* const Texts[] = {
-        "No se ha podido eliminar el fichero del libro; el libro sigue en la librería.",
-        "The book file could not be deleted; the book stays in the library.",
-        "Não foi possível eliminar o ficheiro do livro; o livro continua na biblioteca."};
-    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]);
+QString fileTroubleText(FileTrouble trouble, int language, const QString& path) {
+    // Spanish, English, Portuguese; in the order of FileTrouble.
+    static const char* const Texts[][3] = {
+        {"No se ha podido eliminar el fichero del libro; el libro sigue en la librería.",
+         "The book file could not be deleted; the book stays in the library.",
+         "Não foi possível eliminar o ficheiro do livro; o livro continua na biblioteca."},
+        {"El fichero no es un libro de Tessera: ", "The file is not a Tessera book: ",
+         "O ficheiro não é um livro do Tessera: "},
+        {"No se ha podido crear el libro: ", "The book could not be created: ", "Não foi possível criar o livro: "},
+        {"No se ha podido mover el libro a la carpeta: ", "The book could not be moved to the folder: ",
+         "Não foi possível mover o livro para a pasta: "},
+        {"No se ha podido añadir el libro: ", "The book could not be added: ",
+         "Não foi possível adicionar o livro: "},
+    };
+    return QString::fromUtf8(Texts[static_cast<int>(trouble)][std::clamp(language, 0, 2)]) +
+           QDir::toNativeSeparators(path);
 }
 
-QString notABookText(int language, const QString& file) {
-    static const char* const Texts[] = {"El fichero no es un libro de Tessera: ",
-                                        "The file is not a Tessera book: ",
-                                        "O ficheiro não é um livro do Tessera: "};
-    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(file);
-}
-
-QString bookNotCreatedText(int language, const QString& path) {
-    static const char* const Texts[] = {"No se ha podido crear el libro: ", "The book could not be created: ",
-                                        "Não foi possível criar o livro: "};
-    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(path);
-}
-
-QString fileNotMovedText(int language, const QString& folder) {
-    static const char* const Texts[] = {"No se ha podido mover el libro a la carpeta: ",
-                                        "The book could not be moved to the folder: ",
-                                        "Não foi possível mover o livro para a pasta: "};
-    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(folder);
-}
-
-QString fileNotAddedText(int language, const QString& file) {
-    static const char* const Texts[] = {"No se ha podido añadir el libro: ",
-                                        "The book could not be added: ",
-                                        "Não foi possível adicionar o livro: "};
-    return QString::fromUtf8(Texts[std::clamp(language, 0, 2)]) + QDir::toNativeSeparators(file);
+void reportFileTrouble(TesseraApp& app, FileTrouble trouble, const QString& path) {
+    app.showMessage(fileTroubleText(trouble, app.ctx().settings.currentLanguage, path), MessageKind::Error);
 }
 
 } // namespace tessera

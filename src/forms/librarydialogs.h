@@ -47,16 +47,19 @@ std::optional<QString> freeShelfName(TesseraApp& app, QLineEdit& field, QPushBut
 // Tells the person why a name cannot be used; true when there was something to tell.
 bool reportNameProblem(TesseraApp& app, NameProblem problem);
 
-// The book's file could not be deleted, in the interface language.
-QString fileNotDeletedText(int language);
-// The file chosen to be added is not a book of this program.
-QString notABookText(int language, const QString& file);
-// The new book could not be made at that path (its folder is gone or unfit, or the
-// template could not be copied).
-QString bookNotCreatedText(int language, const QString& path);
-// The book's file could not be moved to the folder.
-QString fileNotMovedText(int language, const QString& folder);
-// The file could not be taken into the library (renamed, copied or its folder unfit).
-QString fileNotAddedText(int language, const QString& file);
+// Trouble with a book's file that the numbered interface texts do not cover.
+enum class FileTrouble {
+    NotDeleted, // the file stays, and so does the book
+    NotABook,   // the chosen file is not a book of this program
+    NotCreated, // the new book's folder is gone or unfit, or the template could not be copied
+    NotMoved,   // the file could not be moved to the folder
+    NotAdded,   // the file could not be renamed, copied or taken from its folder
+};
+// The message in the interface language (0 Spanish, 1 English, 2 Portuguese), followed
+// by the file or folder it is about.
+QString fileTroubleText(FileTrouble trouble, int language, const QString& path = QString());
+
+// Shows that message as an error.
+void reportFileTrouble(TesseraApp& app, FileTrouble trouble, const QString& path = QString());
 
 } // namespace tessera

@@ -13,6 +13,7 @@
 #include "forms/tpprincipal.h"
 #include "forms/tprenombrarestanteria.h"
 #include "forms/tprenombrarlibro.h"
+#include "library/librarypause.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -25,12 +26,10 @@ namespace tessera {
 using namespace shelves;
 
 void TesseraApp::libraryCommand(const std::function<void()>& body) {
-    Settings& s = ctx_.settings;
-    if (s.eventsEnabled != 1) return;
-    s.eventsEnabled = 0;
+    if (ctx_.settings.eventsEnabled != 1) return;
+    const LibraryBusy busy(ctx_.settings);
     body();
     showSuggestion(0, true);
-    s.eventsEnabled = 1;
 }
 
 void TesseraApp::connectLibraryCommands() {

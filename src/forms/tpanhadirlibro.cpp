@@ -79,11 +79,9 @@ bool TPAnhadirLibro::mayAddFrom(const QStringList& files) {
     if (s.singleUser || s.isAdministrator()) return true;
     // Assigned books come only through the synchronisation at login.
     const QString networkBooks =
-        QFileInfo(subdirectory(s.netDataDir, QStringLiteral("books"))).absoluteFilePath();
+        QDir::cleanPath(QDir(subdirectory(s.netDataDir, QStringLiteral("books"))).absolutePath());
     for (const QString& file : files)
-        if (QFileInfo(QFileInfo(file).absolutePath()).absoluteFilePath() ==
-            QDir::cleanPath(networkBooks))
-            return false;
+        if (QDir::cleanPath(QFileInfo(file).absolutePath()) == networkBooks) return false;
     return true;
 }
 
@@ -138,13 +136,13 @@ void TPAnhadirLibro::Btn_AbrirClick() {
             reportNameProblem(app(), bookNameProblem(result.name));
             break;
         case LibraryChange::NotABook:
-            app().showMessage(notABookText(ctx().settings.currentLanguage, file), MessageKind::Error);
+            reportFileTrouble(app(), FileTrouble::NotABook, file);
             break;
         case LibraryChange::FileExists:
             app().showMessage(ctx().entry(12), MessageKind::Error);
             break;
         default:
-            app().showMessage(fileNotAddedText(ctx().settings.currentLanguage, file), MessageKind::Error);
+            reportFileTrouble(app(), FileTrouble::NotAdded, file);
             break;
         }
         if (stopped) break;

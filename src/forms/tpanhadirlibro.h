@@ -24,7 +24,6 @@ public:
     void Btn_AbrirClick();
     // The files the next "Añadir" adds, as a choice in the file dialog leaves them.
     void setChosenFiles(const QStringList& files);
-    const QStringList& chosenFiles() const { return files_; }
     // Adds the sample books of a first start to the first shelf, without showing the dialog.
     void addFilesToFirstShelf(const QStringList& files);
 

@@ -68,7 +68,7 @@ void TPEliminarLibro::Bt_okClick() {
         app().showMessage(ctx().entry(43), MessageKind::Information);
     } else if (change == LibraryChange::FileFailed) {
         // The file stays, and so does the book: nothing is half done.
-        app().showMessage(fileNotDeletedText(ctx().settings.currentLanguage), MessageKind::Error);
+        reportFileTrouble(app(), FileTrouble::NotDeleted);
     }
     EliminarFichero->setChecked(false);
     fillBooks();

@@ -89,7 +89,7 @@ void TPMoverLibro::Btn_MoverClick() {
     } else if (change == LibraryChange::FileExists) {
         app().showMessage(ctx().entry(12), MessageKind::Error);
     } else if (change != LibraryChange::Unchanged) {
-        app().showMessage(fileNotMovedText(ctx().settings.currentLanguage, newFolder_), MessageKind::Error);
+        reportFileTrouble(app(), FileTrouble::NotMoved, newFolder_);
     }
     showCurrentFolder();
     setNewFolder(QString());

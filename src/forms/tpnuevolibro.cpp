@@ -118,9 +118,13 @@ TPNuevoLibro::TPNuevoLibro(TesseraApp& app, QWidget* parent) : TPForm(app, QStri
     });
 }
 
-bool TPNuevoLibro::folderIsFixed() {
+bool TPNuevoLibro::applyFolderRule() {
+    // Users other than the Admin keep their books in their own user folder.
     const Settings& s = ctx().settings;
-    return !s.singleUser && !s.isAdministrator();
+    const bool fixed = !s.singleUser && !s.isAdministrator();
+    Btn_Cambiar->setEnabled(!fixed);
+    if (fixed) setFolder(subdirectory(s.netDataDir, withoutTrailingSeparator(s.userFolder)));
+    return fixed;
 }
 
 void TPNuevoLibro::setCoverTexture(int texture) {
@@ -172,15 +176,10 @@ void TPNuevoLibro::formActivate() {
     Btn_Crear->setEnabled(false);
     loadCoverCandidates();
     setCoverTexture(1);
-    const bool fixed = folderIsFixed();
-    Btn_Cambiar->setEnabled(!fixed);
-    if (fixed) {
-        const Settings& s = ctx().settings;
-        setFolder(subdirectory(s.netDataDir, withoutTrailingSeparator(s.userFolder)));
+    if (applyFolderRule())
         Ed_NombreLibro->setFocus();
-    } else {
+    else
         Btn_Cambiar->setFocus();
-    }
     app().showSuggestion(15, true);
 }
 
@@ -234,20 +233,14 @@ void TPNuevoLibro::Btn_CrearClick() {
         main.updateBookLists();
         app().showMessage(ctx().entry(42), MessageKind::Information);
     } else {
-        app().showMessage(bookNotCreatedText(ctx().settings.currentLanguage, folder_ + name + QStringLiteral(".tsb")),
-                          MessageKind::Error);
+        reportFileTrouble(app(), FileTrouble::NotCreated, folder_ + name + QStringLiteral(".tsb"));
     }
 
     main.updateShelves();
     app().saveLibrary();
     for (QWidget* w : controls)
         w->setEnabled(true);
-    const bool fixed = folderIsFixed();
-    Btn_Cambiar->setEnabled(!fixed);
-    if (fixed) {
-        const Settings& s = ctx().settings;
-        setFolder(subdirectory(s.netDataDir, withoutTrailingSeparator(s.userFolder)));
-    }
+    applyFolderRule();
     Ed_Subtitulo->clear();
     updateCreate();
     Ed_NombreLibro->selectAll();

@@ -27,8 +27,7 @@ public:
     // The folder the book is made in.
     void setFolder(const QString& folder);
     const QString& folder() const { return folder_; }
-    // The chosen cover texture, 1..20.
-    int chosenTexture() const { return texture_; }
+    // The cover texture of the book, 1..20, as the texture menu chooses it.
     void setCoverTexture(int texture);
 
     QLabel* L_Estanteria = nullptr;
@@ -51,7 +50,8 @@ protected:
     void formActivate() override;
 
 private:
-    bool folderIsFixed();
+    // The folder control as the user may use it; true when the folder is fixed.
+    bool applyFolderRule();
     void loadCoverCandidates();
     void updateCreate();
     void enableFields(bool on);

@@ -76,6 +76,7 @@ void TPPrincipal::connectLibrary() {
 
 void TPPrincipal::updateShelves() {
     Context& c = ctx();
+    Libreria_Vista->rebuild();
     app_.splashText(QStringLiteral("Updating shelves..."));
     const Library& library = app_.library();
     ProgressRun run(*this, c.entry(106));
@@ -124,9 +125,7 @@ void TPPrincipal::updateShelfMarks() {
 
 void TPPrincipal::updateBookLists() {
     Context& c = ctx();
-    Settings& s = c.settings;
-    const quint8 saved = s.eventsEnabled;
-    s.eventsEnabled = 0;
+    const LibraryBusy busy(c.settings);
     Library& library = app_.library();
     app_.splashText(QStringLiteral("Updating book lists..."));
     const QList<int> listed = ShelfBar::listedSlots(library);
@@ -157,13 +156,11 @@ void TPPrincipal::updateBookLists() {
     }
     Barra_Lib_Libro_Activo->setEnabled(!listed.isEmpty());
     Libreria_Vista->rebuild();
-    s.eventsEnabled = saved;
 }
 
 void TPPrincipal::activateFirstShelf() {
     Library& library = app_.library();
     if (library.activateFirstShelf() < 1) return;
-    Libreria_Vista->rebuild();
     updateShelfMarks();
     updateBookLists();
 }
@@ -176,7 +173,6 @@ void TPPrincipal::refreshLibrary() {
         library.setActiveShelf(remembered);
     else
         library.activateFirstShelf();
-    Libreria_Vista->rebuild();
     updateShelves();
     updateShelfMarks();
     updateBookLists();
@@ -201,20 +197,17 @@ void TPPrincipal::applyLibraryStyle() {
 }
 
 void TPPrincipal::expandAllShelves() {
-    Settings& s = ctx().settings;
-    if (s.eventsEnabled != 1) return;
-    s.eventsEnabled = 0;
+    if (ctx().settings.eventsEnabled != 1) return;
+    const LibraryBusy busy(ctx().settings);
     Libreria_Vista->expandAll();
     updateShelfMarks();
     updateBookLists();
-    s.eventsEnabled = 1;
 }
 
 void TPPrincipal::collapseAllShelves() {
     Context& c = ctx();
-    Settings& s = c.settings;
-    if (s.eventsEnabled != 1) return;
-    s.eventsEnabled = 0;
+    if (c.settings.eventsEnabled != 1) return;
+    const LibraryBusy busy(c.settings);
     {
         ProgressRun run(*this, c.entry(121));
         Library& library = app_.library();
@@ -223,18 +216,14 @@ void TPPrincipal::collapseAllShelves() {
             if (library.isTreeStyle() && group.visible && group.expanded) group.expanded = false;
             setProgress(10 * k);
         }
-        Libreria_Vista->rebuild();
     }
     updateShelfMarks();
     updateBookLists();
-    s.eventsEnabled = 1;
 }
 
 void TPPrincipal::finishingAnimation(int entry) {
     Context& c = ctx();
-    Settings& s = c.settings;
-    const quint8 saved = s.eventsEnabled;
-    s.eventsEnabled = 0;
+    const LibraryBusy busy(c.settings);
     // The console mirrors the main window's progress while it is open.
     auto* consoleBar = app_.admin().findChild<QProgressBar*>();
     setActionText(c.entry(entry));
@@ -252,7 +241,6 @@ void TPPrincipal::finishingAnimation(int entry) {
         consoleBar->hide();
         consoleBar->setValue(0);
     }
-    s.eventsEnabled = saved;
 }
 
 void TPPrincipal::applyBookPermissions() {
@@ -292,7 +280,6 @@ void TPPrincipal::Submenu_Est_01Click(int shelf) {
     ShelfGroup& group = library.layout.groups[shelf - 1];
     if (library.isTreeStyle()) group.expanded = !group.expanded;
     library.layout.activeGroup = shelf - 1;
-    Libreria_Vista->rebuild();
     updateShelfMarks();
     updateBookLists();
 }

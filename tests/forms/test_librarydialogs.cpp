@@ -247,6 +247,8 @@ void TestLibraryDialogs::tenthShelfClosesTheDialogAndEleventhIsRefused() {
     QVERIFY(p.onDisk().layout.groups[9].visible);
     QCOMPARE(p.main().shelfMenuItems[9]->text(), QStringLiteral("Tenth"));
     QVERIFY(p.main().shelfMenuItems[9]->isVisible());
+    QVERIFY(p.main().Libreria_Vista->band(10)->isVisible());
+    QCOMPARE(p.main().Libreria_Vista->band(10)->header()->text(), QStringLiteral("Tenth"));
 
     p.messages.clear();
     QVERIFY(!p.withDialog<TPNuevaEstanteria>("Barra_Lib_Est_Nueva", [](TPNuevaEstanteria*) {}));
@@ -309,6 +311,7 @@ void TestLibraryDialogs::renameShelf() {
     }));
     QCOMPARE(p.onDisk().layout.groups[1].caption, QStringLiteral("Bees"));
     QCOMPARE(p.main().shelfBarItems[1]->text(), QStringLiteral("Bees"));
+    QCOMPARE(p.main().Libreria_Vista->band(2)->header()->text(), QStringLiteral("Bees"));
     QVERIFY(p.log().contains(QStringLiteral("ACT RN SH")));
 }
 
@@ -399,7 +402,7 @@ void TestLibraryDialogs::addedFileMustBeABook() {
         d->Btn_Abrir->click();
     }));
     QCOMPARE(p.lib().countBooks(), 0);
-    QVERIFY(p.hasMessage(notABookText(0, p.books() + QStringLiteral("notes.tsb"))));
+    QVERIFY(p.hasMessage(fileTroubleText(FileTrouble::NotABook, 0, p.books() + QStringLiteral("notes.tsb"))));
     QVERIFY(!p.hasMessage(p.entry(48)));
 }
 
@@ -590,9 +593,32 @@ void TestLibraryDialogs::bookPermissionsInMultiUserMode() {
     s.usersMayAddBooks = false;
     p.main().applyBookPermissions();
     QVERIFY(enabled("Submenu_Libro_Renombrar") && !enabled("Submenu_Anhadir_Libro"));
+    // A user's new books go into the user folder; assigned books are not added by hand.
+    s.usersMayAddBooks = true;
+    p.main().applyBookPermissions();
+    s.netDataDir = bookFolder(p.files, QStringLiteral("t_users"));
+    const QString userFolder = s.netDataDir + QStringLiteral("user_000001") + QDir::separator();
+    QVERIFY(p.withDialog<TPNuevoLibro>("Submenu_Libro_Nuevo", [&](TPNuevoLibro* d) {
+        QVERIFY(!d->Btn_Cambiar->isEnabled());
+        QCOMPARE(d->folder(), userFolder);
+        QVERIFY(d->Ed_NombreLibro->isEnabled());
+    }));
+    QVERIFY(makeBook(p.files, QStringLiteral("t_users/books/assigned.tsb")));
+    QVERIFY(makeBook(p.files, QStringLiteral("own/mine.tsb")));
+    QVERIFY(p.withDialog<TPAnhadirLibro>("Submenu_Anhadir_Libro", [&](TPAnhadirLibro* d) {
+        d->setChosenFiles({s.netDataDir + QStringLiteral("books/assigned.tsb")});
+        QVERIFY(!d->Btn_Abrir->isEnabled());
+        d->setChosenFiles({bookFolder(p.files, QStringLiteral("own")) + QStringLiteral("mine.tsb")});
+        QVERIFY(d->Btn_Abrir->isEnabled());
+    }));
+
     s.userFolder = QStringLiteral("admin");
     p.main().applyBookPermissions();
     QVERIFY(enabled("Submenu_Anhadir_Libro") && enabled("Submenu_Libro_Eliminar"));
+    QVERIFY(p.withDialog<TPNuevoLibro>("Barra_Lib_Libro_Nuevo", [](TPNuevoLibro* d) {
+        QVERIFY(d->Btn_Cambiar->isEnabled());
+        QVERIFY(d->folder().isEmpty());
+    }));
     s.singleUser = true;
 }
 
