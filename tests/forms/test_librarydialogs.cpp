@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -125,6 +126,7 @@ private slots:
     void treeStyleListsTheOpenShelves();
     void collapseAllRunsTheBarInTenths();
     void onlyShelfSevenBecomesTheActiveOne();
+    void droppedBookIsSavedOnItsNewShelf();
     void tenthShelfClosesTheDialogAndEleventhIsRefused();
     void shelfNames_data();
     void shelfNames();
@@ -225,6 +227,27 @@ void TestLibraryDialogs::onlyShelfSevenBecomesTheActiveOne() {
     QCOMPARE(p.lib().activeShelf, 7);
     QCOMPARE(p.main().Panel_Estanteria->text(), QStringLiteral("Siete"));
     QCOMPARE(markedShelves(p.main()), QList<int>{7});
+}
+
+void TestLibraryDialogs::droppedBookIsSavedOnItsNewShelf() {
+    LibraryProgram p;
+    p.lib().addShelf(QStringLiteral("Second"));
+    p.shelveBook(QStringLiteral("Viajero"), 0);
+    p.main().Libreria_Vista->setViewStyle(3);
+    p.main().refreshLibrary();
+    p.app->saveLibrary();
+    ShelfBand* target = p.main().Libreria_Vista->band(2);
+    QMimeData* data = ShelfBar::bookMimeData(p.lib().findBookSlot(QStringLiteral("Viajero")));
+    const QPoint at = target->header()->geometry().center();
+    QDragEnterEvent enter(at, Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent dropped(QPointF(at), Qt::MoveAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    delete data;
+    QVERIFY(dropped.isAccepted());
+    QCOMPARE(p.onDisk().booksOnShelf(1), QStringList{"Viajero"});
+    QCOMPARE(p.lib().activeShelf, 2);
+    QCOMPARE(shownItems(p.main().bookMenuItems), QStringList{"Viajero"});
 }
 
 void TestLibraryDialogs::tenthShelfClosesTheDialogAndEleventhIsRefused() {
